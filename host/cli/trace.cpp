@@ -1,0 +1,52 @@
+#include "trace.h"
+
+#include "panel.h"
+
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+namespace host {
+
+Trace::Trace(const std::filesystem::path& file) : out_(file)
+{
+    if (!out_) throw std::runtime_error(file.string() + ": cannot write the trace");
+}
+
+void Trace::record(const Panel& panel)
+{
+    using nlohmann::json;
+    json line;
+    line["frame"] = panel.frame_count();
+    json gauges = json::array();
+    for (const auto& g : panel.gauges()) {
+        json elements = json::array();
+        for (const ElementView& v : g->elements()) {
+            json e{{"index", v.index}, {"kind", kind_name(v.kind)}, {"hidden", v.hidden}};
+            if (v.kind == ElementKind::String) e["text"] = v.text;
+            if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
+            if (v.kind == ElementKind::Slider) e["displacement"] = {v.dx, v.dy};
+            elements.push_back(std::move(e));
+        }
+        gauges.push_back(json{{"gauge", g->name()}, {"elements", std::move(elements)}});
+    }
+    line["gauges"] = std::move(gauges);
+
+    json events = json::array();
+    for (; events_seen_ < panel.events().size(); ++events_seen_) {
+        const LoggedEvent& e = panel.events()[events_seen_];
+        events.push_back(json{{"gauge", e.gauge}, {"event", e.event}, {"value", e.value}});
+    }
+    line["events"] = std::move(events);
+    json sounds = json::array();
+    for (; sounds_seen_ < panel.sounds().size(); ++sounds_seen_) {
+        const LoggedSound& s = panel.sounds()[sounds_seen_];
+        sounds.push_back(json{{"gauge", s.gauge}, {"file", s.file}});
+    }
+    line["sounds"] = std::move(sounds);
+    json vars = json::object();
+    for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
+    line["vars"] = std::move(vars);
+    out_ << line.dump() << '\n';
+}
+
+} // namespace host

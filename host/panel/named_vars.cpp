@@ -1,0 +1,57 @@
+#include "named_vars.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace host {
+
+void NamedVars::publish(void* var, int32_t var_type, const std::string& name, const void* owner)
+{
+    if (!var) return;
+    entries_[name] = Entry{var, var_type, owner};
+}
+
+void NamedVars::withdraw(const std::string& name)
+{
+    entries_.erase(name);
+}
+
+void NamedVars::bind(MODULE_VAR* var, const std::string& name, const void* binder)
+{
+    if (!var) return;
+    auto it = entries_.find(name);
+    var->var_ptr = it == entries_.end() ? nullptr : it->second.var;
+    bindings_.push_back(Binding{var, name, binder});
+}
+
+void NamedVars::forget_module(const void* module)
+{
+    std::erase_if(bindings_, [&](const Binding& b) { return b.binder == module; });
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (it->second.owner != module) {
+            ++it;
+            continue;
+        }
+        for (Binding& b : bindings_)
+            if (b.var->var_ptr == it->second.var) b.var->var_ptr = nullptr;
+        it = entries_.erase(it);
+    }
+}
+
+std::optional<int32_t> NamedVars::read(const std::string& name) const
+{
+    auto it = entries_.find(name);
+    if (it == entries_.end()) return std::nullopt;
+    int32_t v;
+    std::memcpy(&v, it->second.var, sizeof v);
+    return v;
+}
+
+std::vector<std::pair<std::string, int32_t>> NamedVars::published() const
+{
+    std::vector<std::pair<std::string, int32_t>> out;
+    for (const auto& [name, entry] : entries_) out.emplace_back(name, *read(name));
+    return out;
+}
+
+} // namespace host

@@ -1,0 +1,91 @@
+// The panel host: gauges loaded from their modules, the services table they call, the simulation behind
+// it, the frame loop at 18 ticks a simulated second, clicks, named variables and the logs of what the
+// gauges sent.
+#pragma once
+
+#include "gauge.h"
+#include "named_vars.h"
+#include "simulation.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct LoggedEvent {
+    uint64_t frame;
+    std::string gauge;
+    uint32_t event;
+    uint32_t value;
+};
+
+struct LoggedSound {
+    uint64_t frame;
+    std::string gauge;
+    std::string file;
+};
+
+class Panel {
+public:
+    Panel();
+    ~Panel();
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
+
+    // Loads a module, creates its gauge and installs it (services 2 and 4). Throws std::runtime_error with
+    // a message naming the module when it cannot be loaded or its gauge is already on the panel.
+    Gauge& load(const std::filesystem::path& module, uint32_t text_capacity = DEFAULT_TEXT_CAPACITY);
+    // Kills the gauge (12) and unloads its module.
+    void unload(const std::string& gauge_name);
+    // Kill (12) and a new install (2, 4) without unloading: the module keeps its state.
+    void kill(Gauge& gauge);
+    void install(Gauge& gauge);
+
+    Gauge* find(const std::string& gauge_name);
+    Gauge& gauge(const std::string& gauge_name);   // throws std::runtime_error naming it
+    const std::vector<std::unique_ptr<Gauge>>& gauges() const { return gauges_; }
+
+    // One frame: the key events sent since the last one are performed one by one, the clock ticks, every
+    // gauge updates (6), then every gauge draws (10) with its element callbacks.
+    void frame();
+    void frames(uint64_t count);
+    uint64_t frame_count() const { return frame_; }
+
+    // Sends a service id to one gauge directly.
+    void service(Gauge& gauge, int32_t id);
+    // A left single click on hotspot `number` (1 = first in the table).
+    void click(Gauge& gauge, int number);
+    // A click at a point of the gauge's faceplate; returns the hotspot that took it, or 0 for none.
+    int click_at(Gauge& gauge, int x, int y);
+
+    Simulation& sim() { return sim_; }
+    NamedVars& named_vars() { return names_; }
+    const NamedVars& named_vars() const { return names_; }
+    const std::vector<LoggedEvent>& events() const { return events_; }
+    const std::vector<LoggedSound>& sounds() const { return sounds_; }
+
+    // The services table every loaded module's ImportTable points at.
+    static PANEL_SERVICES* services();
+
+private:
+    friend struct ServiceCalls;
+    class Scope;
+
+    void draw(Gauge& gauge);
+
+    Simulation sim_;
+    NamedVars names_;
+    std::vector<std::unique_ptr<Gauge>> gauges_;
+    std::vector<LoggedEvent> events_;
+    std::vector<LoggedSound> sounds_;
+    uint64_t frame_ = 0;
+
+    // The panel and gauge a module is calling from: set around every call into a gauge.
+    static Panel* active_;
+    static Gauge* calling_;
+};
+
+} // namespace host

@@ -8,13 +8,13 @@
 
 #include "gauge_abi.h"
 #include "host_services.h"
+#include "truncate.h"
 
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
-#include <limits>
 
 #if defined(_WIN32)
 #define GAUGE_EXPORT __declspec(dllexport)
@@ -38,18 +38,6 @@ namespace {
 
 void GAUGE_CALL module_init() {}
 void GAUGE_CALL module_deinit() {}
-
-// ---- Numbers ------------------------------------------------------------------------------------------
-
-// Every floating-to-integer conversion of the suite truncates toward zero. A value the host never meant
-// (NaN, infinity, beyond the 32-bit range) must not crash a panel: NaN reads as 0 and the rest saturate.
-[[maybe_unused]] constexpr int32_t truncate_to_int(double v)
-{
-    if (v != v) return 0;
-    if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-    if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(v);
-}
 
 // ---- Lifecycle ----------------------------------------------------------------------------------------
 

@@ -1,5 +1,7 @@
 #include "gauge.h"
 
+#include "truncate.h"
+
 #include <algorithm>
 #include <cstring>
 #include <sstream>
@@ -13,15 +15,6 @@ constexpr size_t TEXT_GUARD = 16;
 constexpr char GUARD_BYTE = static_cast<char>(0xA5);
 constexpr int MAX_ELEMENTS = 4096;
 constexpr int MAX_MOUSE_RECTS = 4096;
-
-// A callback's FLOAT64 as a frame index: toward zero, NaN as 0, saturating.
-int32_t to_frame(double v)
-{
-    if (v != v) return 0;
-    if (v >= 2147483647.0) return INT32_MAX;
-    if (v <= -2147483648.0) return INT32_MIN;
-    return static_cast<int32_t>(v);
-}
 
 } // namespace
 
@@ -123,7 +116,7 @@ void Gauge::draw_elements(const std::function<void(MODULE_VAR*)>& refresh)
         case ElementKind::Icon: {
             auto* icon = reinterpret_cast<ELEMENT_ICON*>(e);
             if (icon->source_var.id != 0) refresh(&icon->source_var);
-            v.frame = to_frame(icon->update_icon ? icon->update_icon(icon) : icon->source_var.var_value.f);
+            v.frame = truncate_to_int(icon->update_icon ? icon->update_icon(icon) : icon->source_var.var_value.f);
             break;
         }
         }

@@ -21,21 +21,18 @@ void NamedVars::bind(MODULE_VAR* var, const std::string& name, const void* binde
     if (!var) return;
     auto it = entries_.find(name);
     var->var_ptr = it == entries_.end() ? nullptr : it->second.var;
-    bindings_.push_back(Binding{var, name, binder});
+    bindings_.push_back(Binding{var, binder, it == entries_.end() ? nullptr : it->second.owner});
 }
 
 void NamedVars::forget_module(const void* module)
 {
     std::erase_if(bindings_, [&](const Binding& b) { return b.binder == module; });
-    for (auto it = entries_.begin(); it != entries_.end();) {
-        if (it->second.owner != module) {
-            ++it;
-            continue;
+    for (Binding& b : bindings_)
+        if (b.target_owner == module) {
+            b.var->var_ptr = nullptr;
+            b.target_owner = nullptr;
         }
-        for (Binding& b : bindings_)
-            if (b.var->var_ptr == it->second.var) b.var->var_ptr = nullptr;
-        it = entries_.erase(it);
-    }
+    std::erase_if(entries_, [&](const auto& entry) { return entry.second.owner == module; });
 }
 
 std::optional<int32_t> NamedVars::read(const std::string& name) const

@@ -35,8 +35,8 @@ private:
     };
     struct Binding {
         MODULE_VAR* var;
-        std::string name;
         const void* binder;
+        const void* target_owner;   // the module whose variable the binding points into, if any
     };
     std::map<std::string, Entry> entries_;
     std::vector<Binding> bindings_;

@@ -35,11 +35,12 @@ struct ComTuningEvents {
     for (int n = 1; n <= 19; ++n)
         if (khz < static_cast<float>(-(std::floor(2.5 * n) - 1.0))) trigger_key_event(events.khz_down, 0);
 
-    // Whole MHz to 121: at most 3 up (from 118) and 14 down (from 135 and beyond).
+    // Whole MHz to 121: at most 3 up (from 118) and 15 down (from 136, the top of the band: stopping one
+    // short there would put the pilot on 122.50 instead of the emergency channel).
     const float mhz = static_cast<float>(121.0 - (static_cast<double>(standby_mhz) - fraction));
     for (int t = 0; t <= 2; ++t)
         if (mhz > static_cast<float>(t)) trigger_key_event(events.mhz_up, 0);
-    for (int t = 0; t >= -13; --t)
+    for (int t = 0; t >= -14; --t)
         if (mhz < static_cast<float>(t)) trigger_key_event(events.mhz_down, 0);
 
     trigger_key_event(events.swap, 0);

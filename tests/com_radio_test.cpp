@@ -14,6 +14,8 @@ struct Build {
     uint32_t mhz_down, mhz_up, khz_down, khz_up, swap;
 };
 
+void PrintTo(const Build& b, std::ostream* os) { *os << b.name; }
+
 const Build COM1{"COM1_Corvane_QT3", 23, 617, 65636, 65637, 65638, 65639, 66372};
 const Build COM2{"COM2_Corvane_QT3", 870, 871, 66436, 66437, 66438, 66440, 66444};
 

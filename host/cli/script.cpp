@@ -265,10 +265,8 @@ private:
             if (w[2] == "hotspot") {
                 panel_.click(g, static_cast<int>(integer_arg(line, 3, "hotspot number")));
             } else {
-                int x = static_cast<int>(integer_arg(line, 3, "x")), y = static_cast<int>(integer_arg(line, 4, "y"));
-                if (!panel_.click_at(g, x, y))
-                    fail(line, "the click at " + std::to_string(x) + "," + std::to_string(y) + " lies on no hotspot of " +
-                                   g.name());
+                // A click beside every hotspot does nothing, as on the real panel.
+                panel_.click_at(g, static_cast<int>(integer_arg(line, 3, "x")), static_cast<int>(integer_arg(line, 4, "y")));
             }
         } else if (cmd == "expect") {
             expect(line);

@@ -107,27 +107,11 @@ int32_t GAUGE_CALL transfer_key(PIXPOINT*, uint32_t)
     return 0;
 }
 
-int32_t GAUGE_CALL outer_knob_left(PIXPOINT*, uint32_t)
+// The four halves of the dual tuning knob step the standby frequency while powered, silently.
+template <uint32_t standby_event>
+int32_t GAUGE_CALL tuning_knob(PIXPOINT*, uint32_t)
 {
-    if (powered == 1) trigger_key_event(profile::STANDBY_MHZ_DOWN, 0);
-    return 0;
-}
-
-int32_t GAUGE_CALL inner_knob_left(PIXPOINT*, uint32_t)
-{
-    if (powered == 1) trigger_key_event(profile::STANDBY_KHZ_DOWN, 0);
-    return 0;
-}
-
-int32_t GAUGE_CALL inner_knob_right(PIXPOINT*, uint32_t)
-{
-    if (powered == 1) trigger_key_event(profile::STANDBY_KHZ_UP, 0);
-    return 0;
-}
-
-int32_t GAUGE_CALL outer_knob_right(PIXPOINT*, uint32_t)
-{
-    if (powered == 1) trigger_key_event(profile::STANDBY_MHZ_UP, 0);
+    if (powered == 1) trigger_key_event(standby_event, 0);
     return 0;
 }
 
@@ -170,10 +154,10 @@ int32_t GAUGE_CALL ec_key(PIXPOINT*, uint32_t)
 constexpr MOUSERECT hotspots[] = {
     hotspot_parent(),
     hotspot(93, 75, 57, 30, CURSOR_HAND, transfer_key),
-    hotspot(522, 51, 21, 52, CURSOR_DOWNARROW, outer_knob_left),
-    hotspot(546, 56, 15, 34, CURSOR_DOWNARROW, inner_knob_left),
-    hotspot(561, 56, 18, 34, CURSOR_UPARROW, inner_knob_right),
-    hotspot(579, 51, 17, 52, CURSOR_UPARROW, outer_knob_right),
+    hotspot(522, 51, 21, 52, CURSOR_DOWNARROW, tuning_knob<profile::STANDBY_MHZ_DOWN>),
+    hotspot(546, 56, 15, 34, CURSOR_DOWNARROW, tuning_knob<profile::STANDBY_KHZ_DOWN>),
+    hotspot(561, 56, 18, 34, CURSOR_UPARROW, tuning_knob<profile::STANDBY_KHZ_UP>),
+    hotspot(579, 51, 17, 52, CURSOR_UPARROW, tuning_knob<profile::STANDBY_MHZ_UP>),
     hotspot(24, 59, 19, 39, CURSOR_DOWNARROW, power_knob_left),
     hotspot(43, 59, 20, 39, CURSOR_UPARROW, power_knob_right),
     hotspot(206, 76, 30, 26, CURSOR_HAND, mon_key),

@@ -7,6 +7,7 @@
 #include "script.h"
 
 #include <ostream>
+#include <stdexcept>
 
 namespace host {
 
@@ -22,7 +23,14 @@ Gauge& gauge_to_render(Panel& panel, const RenderOptions& options)
     if (!gauge) {
         ScriptOptions load_options;
         load_options.module_dirs = options.module_dirs;
-        run_script({ScriptLine{"panelhost render", 1, {"load", options.gauge}}}, panel, load_options);
+        const std::string where = "panelhost render:1: ";
+        try {
+            run_script({ScriptLine{"panelhost render", 1, {"load", options.gauge}}}, panel, load_options);
+        } catch (const ScriptError& e) {
+            // The load comes from the command line, not from a script line.
+            const std::string message = e.what();
+            throw std::runtime_error(message.rfind(where, 0) == 0 ? message.substr(where.size()) : message);
+        }
         gauge = panel.gauges().back().get();
     }
     if (!gauge->drawn()) panel.frame();
@@ -52,6 +60,7 @@ int render_command(const RenderOptions& options, std::ostream& out, std::ostream
 
         draw::Fonts fonts;
         draw::Image picture = draw::scaled(draw::render_gauge(gauge, fonts), options.scale);
+        if (options.output.has_parent_path()) fs::create_directories(options.output.parent_path());
         draw::write_png(picture, options.output);
         out << options.output.string() << ": " << gauge.name() << ", " << picture.width() << " x " << picture.height()
             << "\n";

@@ -1,5 +1,6 @@
 // The gauges' fonts, drawn with FreeType. A gauge names a Windows font; the host maps the name to a face
-// that Debian ships and sizes it to the text box as Windows would size the original.
+// that Debian ships and sizes it to the text box as Windows would size the original. The weights the
+// suite asks for (100 and 400) both draw the regular face, as Windows does for faces without a thin cut.
 #pragma once
 
 #include "image.h"

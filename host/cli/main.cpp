@@ -1,10 +1,13 @@
 // panelhost: our stand-in for the simulator's panel system.
 //   panelhost run SCRIPT [--trace FILE] [--modules DIR]...   a scripted, headless run
 //   panelhost inspect MODULE                                  what a module declares
+//   panelhost render GAUGE [-o FILE] [--script SCRIPT] [--scale N] [--modules DIR]... [--expect PNG]
+//                                                             one gauge as a PNG picture
 // Exit status: 0 success, 1 a failed expectation, 2 a bad script, module or command line.
 
 #include "inspect.h"
 #include "panel.h"
+#include "render.h"
 #include "script.h"
 #include "trace.h"
 #include "dynamic_library.h"
@@ -59,6 +62,17 @@ int main(int argc, char** argv)
     auto* inspect = app.add_subcommand("inspect", "list what a gauge module declares");
     inspect->add_option("module", module, "the .gau file")->required();
 
+    host::RenderOptions render_options;
+    auto* render = app.add_subcommand("render", "draw one gauge into a PNG picture, after an optional script");
+    render->add_option("gauge", render_options.gauge, "the gauge name, or the path of its .gau")->required();
+    render->add_option("-o,--output", render_options.output, "the PNG to write (default: GAUGE.png)");
+    render->add_option("--script", render_options.script, "a script to run first");
+    render->add_option("--scale", render_options.scale, "draw every pixel as N x N pixels")
+        ->check(CLI::Range(1, 16));
+    render->add_option("--modules", render_options.module_dirs, "a folder to search for gauge modules (repeatable)");
+    render->add_option("--expect", render_options.expect,
+                       "a reference picture: on a difference, write GAUGE.diff.png beside the output and exit 1");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -66,6 +80,12 @@ int main(int argc, char** argv)
         return code == 0 ? 0 : 2;
     }
     if (*run) return run_command(script, trace, module_dirs);
+    if (*render) {
+        render_options.module_dirs.push_back(host::executable_dir() / "gauges");
+        if (render_options.output.empty())
+            render_options.output = fs::path(render_options.gauge).stem().string() + ".png";
+        return host::render_command(render_options, std::cout, std::cerr);
+    }
     if (*inspect) {
         try {
             host::inspect_module(module, std::cout);

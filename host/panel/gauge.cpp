@@ -122,6 +122,7 @@ void Gauge::draw_elements(const std::function<void(MODULE_VAR*)>& refresh)
         }
         v.hidden = (e->image_flags & IMAGE_HIDDEN) != 0;
     }
+    drawn_ = true;
 }
 
 const ElementView& Gauge::element(int index) const

@@ -50,6 +50,8 @@ public:
     // Refreshes every element's source variables with `refresh`, runs its callback and reads back what it
     // shows. Throws std::runtime_error when a gauge wrote past a text buffer.
     void draw_elements(const std::function<void(MODULE_VAR*)>& refresh);
+    // Whether the elements have been drawn since the gauge was created: only then do they show anything.
+    bool drawn() const { return drawn_; }
 
     const std::vector<ElementView>& elements() const { return elements_; }
     const ElementView& element(int index) const;   // throws std::out_of_range
@@ -69,6 +71,7 @@ private:
     uint32_t text_capacity_;
     std::vector<ElementView> elements_;
     std::vector<HotspotView> hotspots_;
+    bool drawn_ = false;
 };
 
 } // namespace host

@@ -1,0 +1,95 @@
+#include "render.h"
+
+#include "compositor.h"
+#include "panel.h"
+#include "picture_diff.h"
+#include "png_file.h"
+#include "script.h"
+
+#include <ostream>
+#include <stdexcept>
+
+namespace host {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The gauge on the panel, loaded now if the script has not loaded it, and drawn at least once.
+Gauge& gauge_to_render(Panel& panel, const RenderOptions& options)
+{
+    const std::string name = fs::path(options.gauge).stem().string();
+    Gauge* gauge = panel.find(name);
+    if (!gauge) {
+        ScriptOptions load_options;
+        load_options.module_dirs = options.module_dirs;
+        const std::string where = "panelhost render:1: ";
+        try {
+            run_script({ScriptLine{"panelhost render", 1, {"load", options.gauge}}}, panel, load_options);
+        } catch (const ScriptError& e) {
+            // The load comes from the command line, not from a script line.
+            const std::string message = e.what();
+            throw std::runtime_error(message.rfind(where, 0) == 0 ? message.substr(where.size()) : message);
+        }
+        gauge = panel.gauges().back().get();
+    }
+    if (!gauge->drawn()) panel.frame();
+    return *gauge;
+}
+
+fs::path difference_file(const fs::path& output)
+{
+    fs::path file = output;
+    return file.replace_extension(".diff.png");
+}
+
+} // namespace
+
+int render_command(const RenderOptions& options, std::ostream& out, std::ostream& err)
+{
+    try {
+        Panel panel;
+        int failures = 0;
+        if (!options.script.empty()) {
+            ScriptOptions script_options;
+            script_options.module_dirs = options.module_dirs;
+            script_options.out = &out;
+            failures = run_script(read_script(options.script), panel, script_options);
+        }
+        Gauge& gauge = gauge_to_render(panel, options);
+
+        draw::Fonts fonts;
+        draw::Image picture = draw::scaled(draw::render_gauge(gauge, fonts), options.scale);
+        if (options.output.has_parent_path()) fs::create_directories(options.output.parent_path());
+        draw::write_png(picture, options.output);
+        out << options.output.string() << ": " << gauge.name() << ", " << picture.width() << " x " << picture.height()
+            << "\n";
+        if (failures) {
+            err << options.script.string() << ": " << failures << " expectation(s) failed\n";
+            return 1;
+        }
+
+        if (!options.expect.empty()) {
+            if (!fs::exists(options.expect)) {
+                err << options.expect.string() << ": no reference picture to compare with\n";
+                return 1;
+            }
+            const draw::Image reference = draw::read_png(options.expect);
+            const draw::PictureDifference difference = draw::compare_pictures(reference, picture);
+            if (!difference.none()) {
+                const fs::path diff_file = difference_file(options.output);
+                draw::write_png(draw::difference_picture(reference, picture), diff_file);
+                err << options.output.string() << " differs from " << options.expect.string() << ": "
+                    << difference.describe() << "; the differences are marked in " << diff_file.string() << "\n";
+                return 1;
+            }
+            out << options.output.string() << ": matches " << options.expect.string() << "\n";
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        err << "panelhost: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+} // namespace host

@@ -1,0 +1,48 @@
+// A picture in memory: 8-bit red, green, blue and alpha per pixel, rows top to bottom. Frames, decoded
+// bitmaps and PNG files all travel as this one type.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace host::draw {
+
+struct Rgba {
+    uint8_t r = 0, g = 0, b = 0, a = 0;
+    friend bool operator==(const Rgba&, const Rgba&) = default;
+};
+
+// A 0x00BBGGRR colour, as the gauges give text colours, made opaque.
+constexpr Rgba from_colorref(uint32_t c)
+{
+    return Rgba{static_cast<uint8_t>(c & 0xFF), static_cast<uint8_t>((c >> 8) & 0xFF),
+                static_cast<uint8_t>((c >> 16) & 0xFF), 255};
+}
+
+class Image {
+public:
+    Image() = default;
+    Image(int width, int height, Rgba fill = {});
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+    Rgba& at(int x, int y) { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    const Rgba& at(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    const std::vector<Rgba>& pixels() const { return pixels_; }
+    Rgba* data() { return pixels_.data(); }
+
+    friend bool operator==(const Image&, const Image&) = default;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Rgba> pixels_;
+};
+
+// Every pixel repeated `factor` times in both directions.
+Image scaled(const Image& image, int factor);
+
+} // namespace host::draw

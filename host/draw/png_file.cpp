@@ -1,0 +1,42 @@
+#include "png_file.h"
+
+#include <png.h>
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace host::draw {
+
+static_assert(sizeof(Rgba) == 4, "pixels are handed to libpng as packed RGBA");
+
+void write_png(const Image& image, const std::filesystem::path& file)
+{
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(image.width());
+    png.height = static_cast<png_uint_32>(image.height());
+    png.format = PNG_FORMAT_RGBA;
+    if (!png_image_write_to_file(&png, file.c_str(), 0, image.pixels().data(), 0, nullptr))
+        throw std::runtime_error(file.string() + ": cannot write the picture (" + png.message + ")");
+}
+
+Image read_png(const std::filesystem::path& file)
+{
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, file.c_str()))
+        throw std::runtime_error(file.string() + ": cannot read the picture (" + png.message + ")");
+    png.format = PNG_FORMAT_RGBA;
+    Image image(static_cast<int>(png.width), static_cast<int>(png.height));
+    if (!png_image_finish_read(&png, nullptr, image.data(), 0, nullptr)) {
+        std::string why = png.message;
+        png_image_free(&png);
+        throw std::runtime_error(file.string() + ": cannot read the picture (" + why + ")");
+    }
+    return image;
+}
+
+} // namespace host::draw

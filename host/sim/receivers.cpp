@@ -8,7 +8,9 @@ namespace host {
 namespace {
 
 constexpr double STATION_ANTENNA_FT = 20.0;
-// Half the opening angle of a marker beacon's cone of reception.
+// A marker beacon is heard within this distance of the point right above it, and the circle widens with
+// the height at the cone's half angle: about 0.4 nm across at 1500 ft, a few seconds of flight low down.
+constexpr double MARKER_RADIUS_ON_GROUND_M = 150.0;
 constexpr double MARKER_CONE_HALF_ANGLE_DEG = 40.0;
 
 double course_deviation(double off_course_deg, double full_scale_deg)
@@ -88,7 +90,8 @@ int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& airc
         if (n.kind != NavaidKind::Marker) continue;
         const double height_m = (aircraft.altitude_ft - n.elevation_ft) * geo::METRES_PER_FOOT;
         const double d = geo::distance_m(n.position, aircraft.position);
-        if (height_m <= 0 || d > height_m * std::tan(geo::radians(MARKER_CONE_HALF_ANGLE_DEG))) continue;
+        const double radius = MARKER_RADIUS_ON_GROUND_M + height_m * std::tan(geo::radians(MARKER_CONE_HALF_ANGLE_DEG));
+        if (height_m < 0 || d > radius) continue;
         if (!received || d < nearest) {
             received = n.marker;
             nearest = d;

@@ -143,8 +143,12 @@ void check_syntax(const ScriptLine& line)
     } else if (cmd == "panel" || cmd == "flight") {
         // The file is read now as well, so that a bad panel or flight stops the script before it runs.
         expect_count(line, 2, (cmd + " FILE").c_str());
-        if (cmd == "panel") read_panel_config(relative_to(line, line.words[1]));
-        else read_flight(relative_to(line, line.words[1]));
+        try {
+            if (cmd == "panel") read_panel_config(relative_to(line, line.words[1]));
+            else read_flight(relative_to(line, line.words[1]));
+        } catch (const std::runtime_error& e) {
+            fail(line, e.what());
+        }
     } else if (cmd == "service") {
         expect_count(line, 3, "service GAUGE ID");
         integer_arg(line, 2, "service id");

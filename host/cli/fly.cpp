@@ -115,8 +115,9 @@ void print_summary(const Panel& panel, const FlyResult& result, std::ostream& ou
         out << "  marker beacon: " << markers[static_cast<int>(sim.number(token::MARKER)) & 3] << "\n";
     }
     out << "  COM1 " << mhz(sim.com(1).active) << " standby " << mhz(sim.com(1).standby) << ", COM2 "
-        << mhz(sim.com(2).active) << " standby " << mhz(sim.com(2).standby) << ", transmitting on COM"
-        << (sim.number(token::COM2_TRANSMIT) == 1.0 ? 2 : 1) << "\n";
+        << mhz(sim.com(2).active) << " standby " << mhz(sim.com(2).standby) << ", transmitting on "
+        << (sim.transmitting_com() ? "COM" + std::to_string(sim.transmitting_com()) : std::string("none"))
+        << (sim.monitored_com() ? ", monitoring COM" + std::to_string(sim.monitored_com()) : std::string()) << "\n";
     char squawk[8];
     std::snprintf(squawk, sizeof squawk, "%04X", static_cast<unsigned>(sim.integer(token::SQUAWK)));
     out << "  squawk " << squawk << "\n";

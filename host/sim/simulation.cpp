@@ -107,6 +107,17 @@ void Simulation::set(int32_t token, double value)
     publish_radios();
 }
 
+int Simulation::transmitting_com() const
+{
+    return number(token::COM1_TRANSMIT) == 1.0 ? 1 : number(token::COM2_TRANSMIT) == 1.0 ? 2 : 0;
+}
+
+int Simulation::monitored_com() const
+{
+    const int transmitting = transmitting_com();
+    return com_monitor_ && transmitting ? 3 - transmitting : 0;
+}
+
 void Simulation::set_altimeter(double hpa)
 {
     const double old = number(token::ALTIMETER_SETTING);

@@ -56,6 +56,10 @@ public:
     const SimClock& clock() const { return clock_; }
 
     bool com_monitor() const { return com_monitor_; }
+    // The COM radio that transmits (0 when neither is selected), and the one monitored besides it: the
+    // other radio while monitoring is on, else none (0).
+    int transmitting_com() const;
+    int monitored_com() const;
     const ComReceiver& com(int n) const { return n == 1 ? com1_ : com2_; }
     const NavTuning& nav(int n) const { return n == 1 ? nav1_ : nav2_; }
 

@@ -118,3 +118,17 @@ TEST(KeyEvents, TokensRefuseWhatTheyCannotHold)
     sim.set(token::NAV1_ACTIVE, 0x0805);
     EXPECT_EQ(sim.nav(1).active, 108050);
 }
+
+TEST(KeyEvents, MonitoringHearsTheRadioThatDoesNotTransmit)
+{
+    Simulation sim;
+    sim.perform({key_event::COM2_TRANSMIT_SELECT, 0});
+    EXPECT_EQ(sim.transmitting_com(), 2);
+    EXPECT_EQ(sim.monitored_com(), 0);
+    sim.perform({key_event::COM_MONITOR_ON, 0});
+    EXPECT_EQ(sim.monitored_com(), 1);
+    sim.perform({key_event::COM1_TRANSMIT_SELECT, 0});
+    EXPECT_EQ(sim.monitored_com(), 2);
+    sim.perform({key_event::COM_MONITOR_OFF, 0});
+    EXPECT_EQ(sim.monitored_com(), 0);
+}

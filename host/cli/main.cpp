@@ -1,10 +1,14 @@
 // panelhost: our stand-in for the simulator's panel system.
 //   panelhost run SCRIPT [--trace FILE] [--modules DIR]...   a scripted, headless run
+//   panelhost run --panel P --flight F --for 30m [SCRIPT]     a flight flown fast-forward under a panel
 //   panelhost inspect MODULE                                  what a module declares
 //   panelhost render GAUGE [-o FILE] [--script SCRIPT] [--scale N] [--modules DIR]... [--expect PNG]
 //                                                             one gauge as a PNG picture
 // Exit status: 0 success, 1 a failed expectation, 2 a bad script, module or command line.
 
+#include "duration.h"
+#include "fly.h"
+#include "flight_file.h"
 #include "inspect.h"
 #include "panel.h"
 #include "render.h"
@@ -15,29 +19,62 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-int run_command(const fs::path& script_file, const fs::path& trace_file, const std::vector<fs::path>& module_dirs)
+struct RunOptions {
+    fs::path script, trace, panel, flight;
+    std::string duration;
+    std::vector<fs::path> module_dirs;
+};
+
+// Loads the panel and the flight, runs the script, then flies the duration; everything is read and checked
+// before anything runs.
+int run_command(const RunOptions& run)
 {
     host::ScriptOptions options;
-    options.module_dirs = module_dirs;
+    options.module_dirs = run.module_dirs;
     options.module_dirs.push_back(host::executable_dir() / "gauges");
     options.out = &std::cout;
     std::unique_ptr<host::Trace> trace;
     try {
-        auto script = host::read_script(script_file);
-        if (!trace_file.empty()) trace = std::make_unique<host::Trace>(trace_file);
+        if (run.script.empty() && run.panel.empty() && run.flight.empty())
+            throw std::runtime_error("give a script, or --panel and --flight with --for");
+        std::optional<double> seconds;
+        if (!run.duration.empty()) {
+            seconds = host::parse_duration(run.duration);
+            if (!seconds) throw std::runtime_error("--for " + run.duration + ": not a duration such as 30m or 1h15m");
+        } else if (run.script.empty()) {
+            throw std::runtime_error("--for DURATION says how long to fly");
+        }
+        std::vector<host::ScriptLine> script;
+        if (!run.script.empty()) script = host::read_script(run.script);
+        std::optional<host::Flight> flight;
+        if (!run.flight.empty()) flight = host::read_flight(run.flight);
+        std::optional<host::PanelConfig> config;
+        if (!run.panel.empty()) config = host::read_panel_config(run.panel);
+        if (!run.trace.empty()) trace = std::make_unique<host::Trace>(run.trace);
         options.trace = trace.get();
+
         host::Panel panel;
-        int failures = host::run_script(script, panel, options);
+        if (config) host::load_panel(panel, *config, options.module_dirs);
+        if (flight) panel.sim().load_flight(*flight);
+        int failures = script.empty() ? 0 : host::run_script(script, panel, options);
+        if (seconds) {
+            const bool terminal = isatty(STDERR_FILENO);
+            auto result = host::fly(panel, *seconds, trace.get(), terminal ? &std::cerr : nullptr);
+            host::print_summary(panel, result, std::cout);
+        }
+        const std::string name = !run.script.empty() ? run.script.string() : "panelhost";
         if (failures) {
-            std::cout << script_file.string() << ": " << failures << " expectation(s) failed\n";
+            std::cout << name << ": " << failures << " expectation(s) failed\n";
             return 1;
         }
-        std::cout << script_file.string() << ": all expectations met\n";
+        if (!script.empty()) std::cout << name << ": all expectations met\n";
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "panelhost: " << e.what() << "\n";
@@ -52,12 +89,15 @@ int main(int argc, char** argv)
     CLI::App app{"panelhost: loads gauge modules and drives them as the simulator's panel system does"};
     app.require_subcommand(1);
 
-    fs::path script, trace, module;
-    std::vector<fs::path> module_dirs;
-    auto* run = app.add_subcommand("run", "run a script against a headless panel");
-    run->add_option("script", script, "the script")->required();
-    run->add_option("--trace", trace, "write one JSON line per frame to this file");
-    run->add_option("--modules", module_dirs, "a folder to search for gauge modules (repeatable)");
+    RunOptions options;
+    fs::path module;
+    auto* run = app.add_subcommand("run", "run a script, or fly a flight, against a headless panel");
+    run->add_option("script", options.script, "the script (run after the panel and the flight are loaded)");
+    run->add_option("--panel", options.panel, "load the gauges of this panel.cfg");
+    run->add_option("--flight", options.flight, "fly this flight file (TOML)");
+    run->add_option("--for", options.duration, "fly this long fast-forward, such as 30m or 1h15m, then print a summary");
+    run->add_option("--trace", options.trace, "write one JSON line per frame to this file");
+    run->add_option("--modules", options.module_dirs, "a folder to search for gauge modules (repeatable)");
 
     auto* inspect = app.add_subcommand("inspect", "list what a gauge module declares");
     inspect->add_option("module", module, "the .gau file")->required();
@@ -79,7 +119,7 @@ int main(int argc, char** argv)
         int code = app.exit(e);
         return code == 0 ? 0 : 2;
     }
-    if (*run) return run_command(script, trace, module_dirs);
+    if (*run) return run_command(options);
     if (*render) {
         render_options.module_dirs.push_back(host::executable_dir() / "gauges");
         if (render_options.output.empty())

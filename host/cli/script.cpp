@@ -1,6 +1,8 @@
 #include "script.h"
 
+#include "flight_file.h"
 #include "panel.h"
+#include "panel_config.h"
 #include "trace.h"
 
 #include <cmath>
@@ -120,6 +122,12 @@ uint64_t frames_of_seconds(const ScriptLine& line)
     return static_cast<uint64_t>(std::llround(frames));
 }
 
+fs::path relative_to(const ScriptLine& line, const std::string& name)
+{
+    fs::path p(name);
+    return p.is_absolute() ? p : line.file.parent_path() / p;
+}
+
 // ---- Syntax -------------------------------------------------------------------------------------------
 
 void check_syntax(const ScriptLine& line)
@@ -132,6 +140,15 @@ void check_syntax(const ScriptLine& line)
         expect_count(line, 2, (cmd + " GAUGE").c_str());
     } else if (cmd == "modules") {
         expect_count(line, 2, "modules FOLDER");
+    } else if (cmd == "panel" || cmd == "flight") {
+        // The file is read now as well, so that a bad panel or flight stops the script before it runs.
+        expect_count(line, 2, (cmd + " FILE").c_str());
+        try {
+            if (cmd == "panel") read_panel_config(relative_to(line, line.words[1]));
+            else read_flight(relative_to(line, line.words[1]));
+        } catch (const std::runtime_error& e) {
+            fail(line, e.what());
+        }
     } else if (cmd == "service") {
         expect_count(line, 3, "service GAUGE ID");
         integer_arg(line, 2, "service id");
@@ -244,6 +261,10 @@ private:
             dirs_.insert(dirs_.begin(), dir.is_absolute() ? dir : line.file.parent_path() / dir);
         } else if (cmd == "load") {
             panel_.load(find_module(line, w[1]));
+        } else if (cmd == "panel") {
+            load_panel(panel_, read_panel_config(relative_to(line, w[1])), dirs_);
+        } else if (cmd == "flight") {
+            panel_.sim().load_flight(read_flight(relative_to(line, w[1])));
         } else if (cmd == "unload") {
             panel_.unload(w[1]);
         } else if (cmd == "kill") {

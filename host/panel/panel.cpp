@@ -106,6 +106,7 @@ void Panel::unload(const std::string& gauge_name)
     if (it == gauges_.end()) throw std::runtime_error("no gauge " + gauge_name + " on the panel");
     service(**it, PANEL_SERVICE_PRE_KILL);
     names_.forget_module(&(*it)->module());
+    placements_.erase(gauge_name);
     gauges_.erase(it);
 }
 
@@ -118,6 +119,12 @@ void Panel::install(Gauge& gauge)
 {
     service(gauge, PANEL_SERVICE_PRE_INSTALL);
     service(gauge, PANEL_SERVICE_PRE_INITIALIZE);
+}
+
+const GaugePlacement* Panel::placement(const std::string& gauge_name) const
+{
+    auto it = placements_.find(gauge_name);
+    return it == placements_.end() ? nullptr : &it->second;
 }
 
 Gauge* Panel::find(const std::string& gauge_name)

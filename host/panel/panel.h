@@ -5,10 +5,12 @@
 
 #include "gauge.h"
 #include "named_vars.h"
+#include "panel_config.h"
 #include "simulation.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,7 +63,14 @@ public:
     // A click at a point of the gauge's faceplate; returns the hotspot that took it, or 0 for none.
     int click_at(Gauge& gauge, int x, int y);
 
+    // Where a gauge sits on the panel, as its panel.cfg line placed it; nothing for a gauge loaded alone.
+    void place(const std::string& gauge_name, const GaugePlacement& placement) { placements_[gauge_name] = placement; }
+    const GaugePlacement* placement(const std::string& gauge_name) const;
+    void set_windows(std::vector<PanelWindow> windows) { windows_ = std::move(windows); }
+    const std::vector<PanelWindow>& windows() const { return windows_; }
+
     Simulation& sim() { return sim_; }
+    const Simulation& sim() const { return sim_; }
     NamedVars& named_vars() { return names_; }
     const NamedVars& named_vars() const { return names_; }
     const std::vector<LoggedEvent>& events() const { return events_; }
@@ -79,6 +88,8 @@ private:
     Simulation sim_;
     NamedVars names_;
     std::vector<std::unique_ptr<Gauge>> gauges_;
+    std::map<std::string, GaugePlacement> placements_;
+    std::vector<PanelWindow> windows_;
     std::vector<LoggedEvent> events_;
     std::vector<LoggedSound> sounds_;
     uint64_t frame_ = 0;

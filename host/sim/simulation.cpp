@@ -1,6 +1,7 @@
 #include "simulation.h"
 
-#include "key_events.h"
+#include "air_data.h"
+#include "squawk.h"
 #include "tokens.h"
 
 #include <cmath>
@@ -11,9 +12,12 @@ namespace host {
 
 Simulation::Simulation()
 {
+    numbers_[token::ALTIMETER_SETTING] = air::STANDARD_HPA;
     publish_clock();
-    publish_com();
+    publish_radios();
 }
+
+Simulation::~Simulation() = default;
 
 VAR_VALUE Simulation::value(int32_t token) const
 {
@@ -36,8 +40,40 @@ int32_t Simulation::integer(int32_t token) const
     return it == integers_.end() ? 0 : it->second;
 }
 
+namespace {
+
+[[noreturn]] void refuse(const char* format, unsigned value)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, format, value);
+    throw std::invalid_argument(text);
+}
+
+int whole(int32_t token, double value)
+{
+    if (value != std::floor(value) || std::fabs(value) > 1e9)
+        throw std::invalid_argument("token " + std::to_string(token) + " holds a whole number");
+    return static_cast<int>(value);
+}
+
+} // namespace
+
 void Simulation::set(int32_t token, double value)
 {
+    if (!std::isfinite(value)) throw std::invalid_argument("token " + std::to_string(token) + " holds a finite number");
+    switch (token) {
+    case token::UTC_HOUR: clock_.set_utc_hour(whole(token, value)); publish_clock(); return;
+    case token::UTC_MINUTE: clock_.set_utc_minute(whole(token, value)); publish_clock(); return;
+    case token::SIMULATION_TIME: clock_.set_simulation_seconds(value); publish_clock(); return;
+    case token::NAV1_COURSE: nav1_.course_deg = 0; nav1_.course_step(whole(token, value)); publish_radios(); return;
+    case token::NAV2_COURSE: nav2_.course_deg = 0; nav2_.course_step(whole(token, value)); publish_radios(); return;
+    case token::ALTIMETER_SETTING:
+        if (value <= 0) throw std::invalid_argument("the altimeter setting is a pressure in hPa");
+        set_altimeter(value);
+        return;
+    case token::COM_RECEIVE_BOTH: com_monitor_ = value != 0; numbers_[token] = com_monitor_ ? 1.0 : 0.0; return;
+    default: break;
+    }
     if (!token::is_integer(token)) {
         numbers_[token] = value;
         return;
@@ -45,73 +81,180 @@ void Simulation::set(int32_t token, double value)
     if (value != std::floor(value) || value < -2147483648.0 || value > 4294967295.0)
         throw std::invalid_argument("token " + std::to_string(token) + " holds an integer");
     const int32_t v = static_cast<int32_t>(static_cast<int64_t>(value));
-    ComReceiver* com = nullptr;
+    ChannelPair* radio = nullptr;
     bool standby = false;
     switch (token) {
-    case token::COM1_ACTIVE: com = &com1_; break;
-    case token::COM1_STANDBY: com = &com1_; standby = true; break;
-    case token::COM2_ACTIVE: com = &com2_; break;
-    case token::COM2_STANDBY: com = &com2_; standby = true; break;
+    case token::COM1_ACTIVE: radio = &com1_; break;
+    case token::COM1_STANDBY: radio = &com1_; standby = true; break;
+    case token::COM2_ACTIVE: radio = &com2_; break;
+    case token::COM2_STANDBY: radio = &com2_; standby = true; break;
+    case token::NAV1_ACTIVE: radio = &nav1_; break;
+    case token::NAV1_STANDBY: radio = &nav1_; standby = true; break;
+    case token::NAV2_ACTIVE: radio = &nav2_; break;
+    case token::NAV2_STANDBY: radio = &nav2_; standby = true; break;
+    case token::SQUAWK:
+        if (!is_squawk(v)) refuse("0x%04X is not a squawk code (four digits 0 to 7)", static_cast<unsigned>(v));
+        integers_[token] = v;
+        return;
     default: integers_[token] = v; return;
     }
-    auto channel = com_channel_of_bcd(v);
-    if (!channel) {
-        char text[64];
-        std::snprintf(text, sizeof text, "0x%04X is not a COM channel (118.00 to 136.97)", static_cast<unsigned>(v));
-        throw std::invalid_argument(text);
-    }
-    (standby ? com->standby : com->active) = *channel;
-    publish_com();
+    auto channel = channel_of_bcd(v, radio->band);
+    if (!channel)
+        refuse(radio->band.lowest == COM_LOWEST_KHZ ? "0x%04X is not a COM channel (118.00 to 136.97)"
+                                                    : "0x%04X is not a NAV channel (108.00 to 117.95)",
+               static_cast<unsigned>(v));
+    (standby ? radio->standby : radio->active) = *channel;
+    publish_radios();
 }
 
-void Simulation::perform_pending_events()
+int Simulation::transmitting_com() const
 {
-    while (!pending_.empty()) {
-        KeyEvent e = pending_.front();
-        pending_.pop_front();
-        perform(e);
-    }
+    return number(token::COM1_TRANSMIT) == 1.0 ? 1 : number(token::COM2_TRANSMIT) == 1.0 ? 2 : 0;
 }
 
-void Simulation::perform(KeyEvent e)
+int Simulation::monitored_com() const
 {
-    switch (e.event) {
-    case key_event::COM1_STANDBY_MHZ_DOWN: com1_.standby_mhz_step(-1); break;
-    case key_event::COM1_STANDBY_MHZ_UP: com1_.standby_mhz_step(+1); break;
-    case key_event::COM1_STANDBY_KHZ_DOWN: com1_.standby_channel_step(-1); break;
-    case key_event::COM1_STANDBY_KHZ_UP: com1_.standby_channel_step(+1); break;
-    case key_event::COM1_SWAP: com1_.swap(); break;
-    case key_event::COM2_STANDBY_MHZ_DOWN: com2_.standby_mhz_step(-1); break;
-    case key_event::COM2_STANDBY_MHZ_UP: com2_.standby_mhz_step(+1); break;
-    case key_event::COM2_STANDBY_KHZ_DOWN: com2_.standby_channel_step(-1); break;
-    case key_event::COM2_STANDBY_KHZ_UP: com2_.standby_channel_step(+1); break;
-    case key_event::COM2_SWAP: com2_.swap(); break;
-    case key_event::COM_MONITOR_ON: com_monitor_ = true; return;
-    case key_event::COM_MONITOR_OFF: com_monitor_ = false; return;
-    default: return;
+    const int transmitting = transmitting_com();
+    return com_monitor_ && transmitting ? 3 - transmitting : 0;
+}
+
+void Simulation::set_altimeter(double hpa)
+{
+    const double old = number(token::ALTIMETER_SETTING);
+    if (!aircraft_ && old > 0) {
+        // Without an aircraft the altitude shown is all there is: the altimeter moves it as a new setting
+        // would at that height.
+        const double p = air::static_pressure_hpa(number(token::INDICATED_ALTITUDE), old);
+        numbers_[token::INDICATED_ALTITUDE] = air::indicated_altitude_ft(p, hpa);
     }
-    publish_com();
+    numbers_[token::ALTIMETER_SETTING] = hpa;
+    if (aircraft_) publish_flight();
+}
+
+void Simulation::toggle(int32_t token)
+{
+    numbers_[token] = number(token) != 0 ? 0.0 : 1.0;
+}
+
+void Simulation::load_flight(const Flight& flight)
+{
+    flight_ = std::make_unique<Flight>(flight);
+    const Flight& f = *flight_;
+    // The flight starts now: the UTC clock shows its start time at this tick.
+    clock_.start_at(f.start_unix_s - static_cast<int64_t>(std::floor(clock_.simulation_seconds())));
+    flight_start_tick_ = clock_.ticks();
+    next_event_ = 0;
+    wind_ = f.wind;
+    numbers_[token::BUS_POWER] = f.avionics_power ? 1.0 : 0.0;
+    const RadioSetup& r = f.radios;
+    com1_.active = r.com1_active, com1_.standby = r.com1_standby;
+    com2_.active = r.com2_active, com2_.standby = r.com2_standby;
+    nav1_.active = r.nav1_active, nav1_.standby = r.nav1_standby;
+    nav2_.active = r.nav2_active, nav2_.standby = r.nav2_standby;
+    nav1_.course_deg = static_cast<int>(r.course1_deg);
+    nav2_.course_deg = static_cast<int>(r.course2_deg);
+    integers_[token::SQUAWK] = r.squawk;
+    numbers_[token::ALTIMETER_SETTING] = r.altimeter_hpa;
+    numbers_[token::COM1_TRANSMIT] = r.transmit == 1 ? 1.0 : 0.0;
+    numbers_[token::COM2_TRANSMIT] = r.transmit == 2 ? 1.0 : 0.0;
+    integers_[token::MARKER_DME_SELECT] = r.dme_select;
+    numbers_[token::NAV_SOURCE] = r.nav_source;
+    aircraft_ = std::make_unique<Aircraft>(f, wind_);
+    publish_clock();
+    publish_radios();
+    publish_flight();
+}
+
+void Simulation::run_timed_events()
+{
+    const double now = static_cast<double>(clock_.ticks() - flight_start_tick_) / TICKS_PER_SECOND;
+    for (; next_event_ < flight_->events.size() && flight_->events[next_event_].at_s <= now; ++next_event_) {
+        const TimedEvent& e = flight_->events[next_event_];
+        switch (e.kind) {
+        case TimedEvent::Kind::Power: numbers_[token::BUS_POWER] = e.power ? 1.0 : 0.0; break;
+        case TimedEvent::Kind::TimeJump: clock_.jump(e.jump_s); break;
+        case TimedEvent::Kind::WindChange: wind_ = e.wind; break;
+        }
+    }
 }
 
 void Simulation::tick()
 {
-    ++ticks_;
+    clock_.tick();
+    if (aircraft_) {
+        run_timed_events();
+        aircraft_->step(1.0 / TICKS_PER_SECOND, wind_);
+        publish_flight();
+    }
     publish_clock();
 }
 
 void Simulation::publish_clock()
 {
-    numbers_[token::TICKS] = static_cast<double>(ticks_);
-    numbers_[token::SIMULATION_TIME] = seconds();
-    numbers_[token::CLOCK_SECOND] = std::fmod(std::floor(seconds()), 60.0);
+    numbers_[token::TICKS] = static_cast<double>(clock_.ticks());
+    numbers_[token::SIMULATION_TIME] = clock_.simulation_seconds();
+    numbers_[token::CLOCK_SECOND] = clock_.utc_second();
+    numbers_[token::UTC_HOUR] = clock_.utc_hour();
+    numbers_[token::UTC_MINUTE] = clock_.utc_minute();
 }
 
-void Simulation::publish_com()
+void Simulation::publish_radios()
 {
     integers_[token::COM1_ACTIVE] = bcd_of_khz(com1_.active);
     integers_[token::COM1_STANDBY] = bcd_of_khz(com1_.standby);
     integers_[token::COM2_ACTIVE] = bcd_of_khz(com2_.active);
     integers_[token::COM2_STANDBY] = bcd_of_khz(com2_.standby);
+    integers_[token::NAV1_ACTIVE] = bcd_of_khz(nav1_.active);
+    integers_[token::NAV1_STANDBY] = bcd_of_khz(nav1_.standby);
+    integers_[token::NAV2_ACTIVE] = bcd_of_khz(nav2_.active);
+    integers_[token::NAV2_STANDBY] = bcd_of_khz(nav2_.standby);
+    numbers_[token::NAV1_COURSE] = nav1_.course_deg;
+    numbers_[token::NAV2_COURSE] = nav2_.course_deg;
+    numbers_[token::COM_RECEIVE_BOTH] = com_monitor_ ? 1.0 : 0.0;
+}
+
+void Simulation::publish_nav(int n, const NavSignal& s)
+{
+    const bool one = n == 1;
+    const double heading = number(token::HEADING);
+    numbers_[one ? token::NAV1_RADIAL : token::NAV2_RADIAL] = s.station ? s.radial_deg * 180.0 : 0.0;
+    // The receiver gives the bearing relative to the heading; added to the heading it is the bearing to the
+    // station in 0 to 360.
+    numbers_[one ? token::NAV1_BEARING_TERM : token::NAV2_BEARING_TERM] = s.station ? s.bearing_to_deg - heading : 0.0;
+    integers_[one ? token::NAV1_TO_FROM : token::NAV2_TO_FROM] = s.to_from;
+    numbers_[one ? token::NAV1_DEVIATION : token::NAV2_DEVIATION] = s.deviation;
+    numbers_[one ? token::NAV1_DME_FLAGS : token::NAV2_DME_FLAGS] = s.dme ? 256.0 : 0.0;
+    numbers_[one ? token::NAV1_DME_NM : token::NAV2_DME_NM] = s.dme_nm;
+    numbers_[one ? token::NAV1_DME_SPEED : token::NAV2_DME_SPEED] = s.dme_speed_kt;
+}
+
+void Simulation::publish_flight()
+{
+    const AircraftState& a = aircraft_->state();
+    const Flight& f = *flight_;
+    numbers_[token::LATITUDE] = a.position.lat * geo::METRES_PER_DEGREE;
+    numbers_[token::LONGITUDE] = a.position.lon * 11930430.0;
+    const GpsSolution gps = aircraft_->gps();
+    integers_[token::GPS_FLAGS] = gps.has_to_waypoint ? 0 : 64;
+    numbers_[token::GPS_BEARING] = geo::radians(gps.bearing_deg);
+    numbers_[token::GPS_DISTANCE] = gps.distance_m;
+    numbers_[token::GPS_CROSS_TRACK] = gps.cross_track_m;
+    numbers_[token::GPS_DESIRED_TRACK] = geo::radians(gps.desired_track_deg);
+    numbers_[token::GPS_GROUND_SPEED] = a.ground_speed_kt * geo::MPS_PER_KNOT;
+    numbers_[token::HEADING] = a.heading_deg;
+    numbers_[token::AIRSPEED] = a.true_airspeed_kt;
+    numbers_[token::WIND_SPEED] = wind_.speed_kt;
+    numbers_[token::WIND_DIRECTION] = wind_.from_deg;
+    const double p = air::static_pressure_hpa(a.altitude_ft, f.qnh_hpa);
+    numbers_[token::INDICATED_ALTITUDE] = air::indicated_altitude_ft(p, number(token::ALTIMETER_SETTING));
+    numbers_[token::PRESSURE_ALTITUDE] = air::indicated_altitude_ft(p, air::STANDARD_HPA) * geo::METRES_PER_FOOT;
+    numbers_[token::VERTICAL_SPEED] = a.vertical_speed_fpm * geo::METRES_PER_FOOT / 60.0 * 256.0;
+    numbers_[token::HEIGHT_ABOVE_GROUND] = (a.altitude_ft - f.terrain_ft) * geo::METRES_PER_FOOT;
+    signal1_ = receive_nav(f.navaids, nav1_.active, nav1_.course_deg, a);
+    signal2_ = receive_nav(f.navaids, nav2_.active, nav2_.course_deg, a);
+    publish_nav(1, signal1_);
+    publish_nav(2, signal2_);
+    numbers_[token::MARKER] = receive_marker(f.navaids, a);
 }
 
 } // namespace host

@@ -1,18 +1,24 @@
 // The simulation the gauges read and steer: variables by token, the radios behind the frequency tokens,
-// the clock, and the key events the gauges send, performed one by one before the next update.
+// the clocks, and the key events the gauges send, performed one by one before the next update. With a
+// flight loaded it also flies the aircraft and derives, every tick, every token the gauges read from it:
+// position, GPS, air data, the NAV receivers, the DME and the marker beacons.
 #pragma once
 
+#include "aircraft.h"
+#include "clock.h"
 #include "com_channels.h"
+#include "flight_file.h"
 #include "gauge_abi.h"
+#include "nav_channels.h"
+#include "receivers.h"
 
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace host {
-
-constexpr int TICKS_PER_SECOND = 18;
 
 struct KeyEvent {
     uint32_t event;
@@ -22,15 +28,19 @@ struct KeyEvent {
 class Simulation {
 public:
     Simulation();
+    ~Simulation();
 
     // The value a gauge receives for a token: FLOAT64, or a 32-bit integer in the first 4 bytes for the
-    // integer tokens. A token nobody set reads 0.
+    // integer tokens. A token nobody set reads 0, except the altimeter setting, which starts at 1013.25.
     VAR_VALUE value(int32_t token) const;
     double number(int32_t token) const;
     int32_t integer(int32_t token) const;
 
-    // Sets a token from outside (a script, a flight). Integer tokens take integers; a COM frequency token
-    // takes the BCD of a channel's reading. Throws std::invalid_argument when the value cannot be held.
+    // Sets a token from outside (a script, a test). Integer tokens take integers; a COM or NAV frequency
+    // token takes the BCD of a channel's reading, the squawk four octal BCD digits; the UTC hour and minute
+    // and the simulation time set the clock, the altimeter setting moves the indicated altitude with it.
+    // Throws std::invalid_argument when the value cannot be held. While a flight is loaded, the tokens the
+    // aircraft gives are derived anew on every tick.
     void set(int32_t token, double value);
 
     // Key events wait in order until the simulation performs them, before the next update.
@@ -39,24 +49,52 @@ public:
     // Performs one event now; events the simulation does not know are ignored.
     void perform(KeyEvent e);
 
-    // One tick of the clock: 18 to the simulated second.
+    // One tick of the clock, 18 to the simulated second; with a flight, the aircraft flies that long.
     void tick();
-    uint64_t ticks() const { return ticks_; }
-    double seconds() const { return static_cast<double>(ticks_) / TICKS_PER_SECOND; }
+    uint64_t ticks() const { return clock_.ticks(); }
+    double seconds() const { return clock_.simulation_seconds(); }
+    const SimClock& clock() const { return clock_; }
 
     bool com_monitor() const { return com_monitor_; }
+    // The COM radio that transmits (0 when neither is selected), and the one monitored besides it: the
+    // other radio while monitoring is on, else none (0).
+    int transmitting_com() const;
+    int monitored_com() const;
     const ComReceiver& com(int n) const { return n == 1 ? com1_ : com2_; }
+    const NavTuning& nav(int n) const { return n == 1 ? nav1_ : nav2_; }
+
+    // Starts a flight now: its radios, power and clock settings, the aircraft over its first waypoint.
+    void load_flight(const Flight& flight);
+    const Flight* flight() const { return flight_.get(); }
+    const Aircraft* aircraft() const { return aircraft_.get(); }
+    const Wind& wind() const { return wind_; }
+    // What NAV receiver 1 or 2 hears (nothing without a flight).
+    const NavSignal& nav_signal(int n) const { return n == 1 ? signal1_ : signal2_; }
 
 private:
     void publish_clock();
-    void publish_com();
+    void publish_radios();
+    void publish_flight();
+    void publish_nav(int n, const NavSignal& s);
+    void run_timed_events();
+    void set_altimeter(double hpa);
+    void toggle(int32_t token);
+    void after_event();
 
     std::map<int32_t, double> numbers_;
     std::map<int32_t, int32_t> integers_;
     std::deque<KeyEvent> pending_;
-    uint64_t ticks_ = 0;
+    SimClock clock_;
     ComReceiver com1_, com2_;
+    NavTuning nav1_, nav2_;
     bool com_monitor_ = false;
+
+    std::unique_ptr<Flight> flight_;
+    std::unique_ptr<Aircraft> aircraft_;
+    Wind wind_;
+    uint64_t flight_start_tick_ = 0;
+    std::size_t next_event_ = 0;
+    NavSignal signal1_, signal2_;
 };
 
 } // namespace host

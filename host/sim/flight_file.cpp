@@ -1,0 +1,393 @@
+#include "flight_file.h"
+
+#include "duration.h"
+
+#include <toml++/toml.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+
+namespace host {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Days since 1970-01-01 of a civil date (proleptic Gregorian).
+int64_t days_from_civil(int64_t y, unsigned m, unsigned d)
+{
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<int64_t>(doe) - 719468;
+}
+
+// One table of the file, read key by key; every key it holds must be one that is asked for.
+class TableReader {
+public:
+    TableReader(const toml::table& table, std::string path, const fs::path& file)
+        : table_(table), path_(std::move(path)), file_(file)
+    {
+    }
+
+    [[noreturn]] void fail(const toml::node* node, const std::string& key, const std::string& problem) const
+    {
+        const auto& src = node ? node->source() : table_.source();
+        std::ostringstream text;
+        text << file_.string() << ":" << src.begin.line << ": " << qualified(key) << ": " << problem;
+        throw FlightFileError(text.str());
+    }
+
+    const toml::node* find(const std::string& key)
+    {
+        used_.insert(key);
+        return table_.get(key);
+    }
+
+    const toml::node& need(const std::string& key)
+    {
+        const toml::node* node = find(key);
+        if (!node) fail(nullptr, key, "missing");
+        return *node;
+    }
+
+    double number(const std::string& key, double low, double high, std::optional<double> fallback = std::nullopt)
+    {
+        const toml::node* node = find(key);
+        if (!node) {
+            if (fallback) return *fallback;
+            fail(nullptr, key, "missing");
+        }
+        return number_of(*node, key, low, high);
+    }
+
+    double number_of(const toml::node& node, const std::string& key, double low, double high) const
+    {
+        if (!node.is_number()) fail(&node, key, "must be a number");
+        const double v = *node.value<double>();
+        if (!std::isfinite(v) || v < low || v > high) {
+            std::ostringstream text;
+            text << "must lie between " << low << " and " << high;
+            fail(&node, key, text.str());
+        }
+        return v;
+    }
+
+    std::string text(const std::string& key, std::optional<std::string> fallback = std::nullopt)
+    {
+        const toml::node* node = find(key);
+        if (!node) {
+            if (fallback) return *fallback;
+            fail(nullptr, key, "missing");
+        }
+        if (!node->is_string()) fail(node, key, "must be a text in quotes");
+        std::string s = *node->value<std::string>();
+        if (s.empty()) fail(node, key, "must not be empty");
+        return s;
+    }
+
+    bool boolean(const std::string& key, std::optional<bool> fallback = std::nullopt)
+    {
+        const toml::node* node = find(key);
+        if (!node) {
+            if (fallback) return *fallback;
+            fail(nullptr, key, "missing");
+        }
+        if (!node->is_boolean()) fail(node, key, "must be true or false");
+        return *node->value<bool>();
+    }
+
+    const toml::table& sub_table(const std::string& key)
+    {
+        const toml::node& node = need(key);
+        if (!node.is_table()) fail(&node, key, "must be a table");
+        return *node.as_table();
+    }
+
+    // Every key of the table must have been asked for: a misspelt key is an error, not silently ignored.
+    void finish() const
+    {
+        for (auto&& [key, node] : table_)
+            if (!used_.count(std::string(key.str()))) fail(&node, std::string(key.str()), "unknown key");
+    }
+
+    std::string qualified(const std::string& key) const { return path_.empty() ? key : path_ + "." + key; }
+    const fs::path& file() const { return file_; }
+
+private:
+    const toml::table& table_;
+    std::string path_;
+    const fs::path& file_;
+    std::set<std::string> used_;
+};
+
+// A NAV or COM frequency in MHz (e.g. 116.85 or 118.025) as kHz.
+Khz khz_of(TableReader& r, const toml::node& node, const std::string& key)
+{
+    const double mhz = r.number_of(node, key, 0.0, 1000.0);
+    return static_cast<Khz>(std::llround(mhz * 1000.0));
+}
+
+bool is_com_channel(Khz khz)
+{
+    return khz >= COM_LOWEST_KHZ && khz <= COM_HIGHEST_KHZ && khz % COM_CHANNEL_KHZ == 0;
+}
+
+bool is_nav_channel(Khz khz)
+{
+    return khz >= 108000 && khz <= 117950 && khz % 50 == 0;
+}
+
+// Below 112 MHz the band is shared: localizers on odd tenths of a MHz, VORs on even tenths.
+bool is_localizer_channel(Khz khz)
+{
+    return is_nav_channel(khz) && khz < 112000 && (khz / 100) % 2 == 1;
+}
+
+bool is_vor_channel(Khz khz)
+{
+    return is_nav_channel(khz) && !is_localizer_channel(khz);
+}
+
+// A radio pair written [active, standby].
+void radio_pair(TableReader& r, const std::string& key, bool com, Khz& active, Khz& standby)
+{
+    const toml::node* node = r.find(key);
+    if (!node) return;
+    const toml::array* pair = node->as_array();
+    if (!pair || pair->size() != 2) r.fail(node, key, "must be [active, standby] in MHz");
+    Khz k[2];
+    for (size_t i = 0; i < 2; ++i) {
+        k[i] = khz_of(r, *pair->get(i), key);
+        if (com && !is_com_channel(k[i]))
+            r.fail(pair->get(i), key, "is not a COM channel (118.000 to 136.975 MHz, 25 kHz apart)");
+        if (!com && !is_nav_channel(k[i]))
+            r.fail(pair->get(i), key, "is not a NAV channel (108.00 to 117.95 MHz, 50 kHz apart)");
+    }
+    active = k[0];
+    standby = k[1];
+}
+
+Wind read_wind(TableReader& r)
+{
+    Wind w;
+    w.from_deg = geo::wrap360(r.number("from_deg", 0.0, 360.0));
+    w.speed_kt = r.number("speed_kt", 0.0, 250.0);
+    return w;
+}
+
+void read_flight_table(TableReader& r, Flight& f)
+{
+    f.name = r.text("name");
+    const toml::node& start = r.need("start");
+    const auto* when = start.as_date_time();
+    if (!when) r.fail(&start, "start", "must be a date and time such as 2024-06-15T14:30:00Z (UTC)");
+    const toml::date_time& dt = when->get();
+    int64_t s = days_from_civil(dt.date.year, dt.date.month, dt.date.day) * 86400 + dt.time.hour * 3600 +
+                dt.time.minute * 60 + dt.time.second;
+    if (dt.offset) s -= static_cast<int64_t>(dt.offset->minutes) * 60;
+    f.start_unix_s = s;
+    f.true_airspeed_kt = r.number("true_airspeed_kt", 40.0, 600.0);
+    f.climb_fpm = r.number("climb_fpm", 100.0, 6000.0);
+    f.descent_fpm = r.number("descent_fpm", 100.0, 6000.0);
+    f.terrain_ft = r.number("terrain_elevation_ft", -1500.0, 15000.0, 0.0);
+    f.avionics_power = r.boolean("avionics_power", true);
+    r.finish();
+}
+
+void read_weather(TableReader& r, Flight& f)
+{
+    f.wind.from_deg = geo::wrap360(r.number("wind_from_deg", 0.0, 360.0, 0.0));
+    f.wind.speed_kt = r.number("wind_speed_kt", 0.0, 250.0, 0.0);
+    f.qnh_hpa = r.number("qnh_hpa", 900.0, 1100.0, 1013.25);
+    r.finish();
+}
+
+void read_radios(TableReader& r, Flight& f)
+{
+    RadioSetup& radios = f.radios;
+    radio_pair(r, "com1", true, radios.com1_active, radios.com1_standby);
+    radio_pair(r, "com2", true, radios.com2_active, radios.com2_standby);
+    radio_pair(r, "nav1", false, radios.nav1_active, radios.nav1_standby);
+    radio_pair(r, "nav2", false, radios.nav2_active, radios.nav2_standby);
+    radios.course1_deg = geo::wrap360(std::round(r.number("course1_deg", 0.0, 360.0, 0.0)));
+    radios.course2_deg = geo::wrap360(std::round(r.number("course2_deg", 0.0, 360.0, 0.0)));
+    radios.altimeter_hpa = r.number("altimeter_hpa", 950.0, 1050.0, f.qnh_hpa);
+    if (const toml::node* node = r.find("squawk")) {
+        const auto code = node->value<std::string>();
+        bool ok = code && code->size() == 4;
+        int32_t bcd = 0;
+        for (size_t i = 0; ok && i < 4; ++i) {
+            const char c = (*code)[i];
+            ok = c >= '0' && c <= '7';
+            bcd = bcd << 4 | (c - '0');
+        }
+        if (!ok) r.fail(node, "squawk", "must be four digits 0 to 7 in quotes, such as \"7000\"");
+        radios.squawk = bcd;
+    }
+    const std::string transmit = r.text("transmit", "com1");
+    if (transmit != "com1" && transmit != "com2") r.fail(r.find("transmit"), "transmit", "must be \"com1\" or \"com2\"");
+    radios.transmit = transmit == "com1" ? 1 : 2;
+    const std::string dme = r.text("dme", "nav1");
+    if (dme != "nav1" && dme != "nav2") r.fail(r.find("dme"), "dme", "must be \"nav1\" or \"nav2\"");
+    radios.dme_select = dme == "nav1" ? 1 : 2;
+    const std::string source = r.text("nav_source", "nav");
+    if (source != "nav" && source != "gps") r.fail(r.find("nav_source"), "nav_source", "must be \"nav\" or \"gps\"");
+    radios.nav_source = source == "gps" ? 1 : 0;
+    r.finish();
+}
+
+geo::LatLon read_position(TableReader& r)
+{
+    return {r.number("lat", -90.0, 90.0), r.number("lon", -180.0, 180.0)};
+}
+
+Waypoint read_waypoint(TableReader& r, const Flight& f)
+{
+    Waypoint w;
+    w.ident = r.text("ident");
+    w.position = read_position(r);
+    w.altitude_ft = r.number("alt_ft", f.terrain_ft, 60000.0);
+    r.finish();
+    return w;
+}
+
+Navaid read_navaid(TableReader& r, const Flight& f)
+{
+    Navaid n;
+    n.ident = r.text("ident");
+    const std::string type = r.text("type");
+    const toml::node* type_node = r.find("type");
+    n.position = read_position(r);
+    n.elevation_ft = r.number("elevation_ft", -1500.0, 15000.0, f.terrain_ft);
+    if (type == "vor" || type == "localizer") {
+        n.kind = type == "vor" ? NavaidKind::Vor : NavaidKind::Localizer;
+        const toml::node& freq = r.need("freq_mhz");
+        n.frequency = khz_of(r, freq, "freq_mhz");
+        if (n.kind == NavaidKind::Vor && !is_vor_channel(n.frequency))
+            r.fail(&freq, "freq_mhz", "is not a VOR channel (112.00 to 117.95, or an even tenth from 108.00 to 111.85)");
+        if (n.kind == NavaidKind::Localizer && !is_localizer_channel(n.frequency))
+            r.fail(&freq, "freq_mhz", "is not a localizer channel (an odd tenth from 108.10 to 111.95)");
+        n.dme = r.boolean("dme", false);
+        if (n.kind == NavaidKind::Localizer) n.course_deg = geo::wrap360(r.number("course_deg", 0.0, 360.0));
+        n.range_nm = r.number("range_nm", 1.0, 300.0, n.kind == NavaidKind::Vor ? 130.0 : 18.0);
+    } else if (type == "outer_marker" || type == "middle_marker" || type == "inner_marker") {
+        n.kind = NavaidKind::Marker;
+        n.marker = type == "outer_marker" ? 1 : type == "middle_marker" ? 2 : 3;
+    } else {
+        r.fail(type_node, "type", "must be vor, localizer, outer_marker, middle_marker or inner_marker");
+    }
+    r.finish();
+    return n;
+}
+
+// A duration written as text ("12m30s") or a number of seconds.
+double duration_of(TableReader& r, const toml::node& node, const std::string& key)
+{
+    std::optional<double> seconds;
+    if (node.is_string()) seconds = parse_duration(*node.value<std::string>());
+    else if (node.is_number()) seconds = *node.value<double>();
+    if (!seconds || *seconds < 0) r.fail(&node, key, "must be a duration such as \"12m30s\"");
+    return *seconds;
+}
+
+TimedEvent read_event(TableReader& r)
+{
+    TimedEvent e;
+    e.at_s = duration_of(r, r.need("at"), "at");
+    const toml::node* power = r.find("power");
+    const toml::node* jump = r.find("time_jump");
+    const toml::node* wind = r.find("wind");
+    if ((power != nullptr) + (jump != nullptr) + (wind != nullptr) != 1)
+        r.fail(nullptr, "at", "an event holds exactly one of power, time_jump or wind");
+    if (power) {
+        e.kind = TimedEvent::Kind::Power;
+        e.power = r.boolean("power");
+    } else if (jump) {
+        e.kind = TimedEvent::Kind::TimeJump;
+        e.jump_s = duration_of(r, *jump, "time_jump");
+    } else {
+        e.kind = TimedEvent::Kind::WindChange;
+        TableReader w(r.sub_table("wind"), r.qualified("wind"), r.file());
+        e.wind = read_wind(w);
+        w.finish();
+    }
+    r.finish();
+    return e;
+}
+
+// An array of tables ([[route]], [[navaid]], [[event]]), each read by `read`.
+template <class Read>
+void each_table(TableReader& root, const std::string& key, bool required, Read read)
+{
+    const toml::node* node = root.find(key);
+    if (!node) {
+        if (required) root.fail(nullptr, key, "missing");
+        return;
+    }
+    const toml::array* items = node->as_array();
+    if (!items || !items->is_array_of_tables()) root.fail(node, key, "must be written as [[" + key + "]] tables");
+    for (size_t i = 0; i < items->size(); ++i) {
+        TableReader r(*items->get(i)->as_table(), key + "[" + std::to_string(i + 1) + "]", root.file());
+        read(r);
+    }
+}
+
+Flight read_document(const toml::table& doc, const fs::path& file)
+{
+    Flight f;
+    f.file = file;
+    TableReader root(doc, "", file);
+    {
+        TableReader r(root.sub_table("flight"), "flight", file);
+        read_flight_table(r, f);
+    }
+    if (root.find("weather")) {
+        TableReader r(root.sub_table("weather"), "weather", file);
+        read_weather(r, f);
+    }
+    f.radios.altimeter_hpa = f.qnh_hpa;
+    if (root.find("radios")) {
+        TableReader r(root.sub_table("radios"), "radios", file);
+        read_radios(r, f);
+    }
+    each_table(root, "route", true, [&](TableReader& r) { f.route.push_back(read_waypoint(r, f)); });
+    if (f.route.size() < 2) root.fail(root.find("route"), "route", "needs at least two waypoints");
+    each_table(root, "navaid", false, [&](TableReader& r) { f.navaids.push_back(read_navaid(r, f)); });
+    each_table(root, "event", false, [&](TableReader& r) { f.events.push_back(read_event(r)); });
+    std::stable_sort(f.events.begin(), f.events.end(), [](const TimedEvent& a, const TimedEvent& b) { return a.at_s < b.at_s; });
+    root.finish();
+    return f;
+}
+
+} // namespace
+
+Flight parse_flight(const std::string& text, const fs::path& name)
+{
+    toml::table doc;
+    try {
+        doc = toml::parse(text, name.string());
+    } catch (const toml::parse_error& e) {
+        std::ostringstream message;
+        message << name.string() << ":" << e.source().begin.line << ": " << e.description();
+        throw FlightFileError(message.str());
+    }
+    return read_document(doc, name);
+}
+
+Flight read_flight(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw FlightFileError(file.string() + ": cannot read the flight file");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return parse_flight(text.str(), file);
+}
+
+} // namespace host

@@ -1,0 +1,92 @@
+// A flight as a file describes it (TOML): the route the aircraft flies, its speeds, the weather, the start
+// date and time, the state of the avionics and radios at the start, the navaids of the area and the events
+// that happen on the way. flights/default.toml is a commented example of every key.
+#pragma once
+
+#include "com_channels.h"
+#include "geo.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// A flight file that cannot be flown: the message names the file, the line and the key.
+class FlightFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Wind {
+    double from_deg = 0.0;   // true direction the wind blows from
+    double speed_kt = 0.0;
+};
+
+struct Waypoint {
+    std::string ident;
+    geo::LatLon position;
+    double altitude_ft = 0.0;   // the altitude to cross it at
+};
+
+enum class NavaidKind { Vor, Localizer, Marker };
+
+struct Navaid {
+    std::string ident;
+    NavaidKind kind = NavaidKind::Vor;
+    Khz frequency = 0;             // 0 for marker beacons, which all send on 75 MHz
+    geo::LatLon position;
+    double elevation_ft = 0.0;
+    bool dme = false;              // a co-located DME answers on the same channel
+    double course_deg = 0.0;       // localizer: the true inbound course of the approach
+    int marker = 0;                // marker beacon: 1 outer, 2 middle, 3 inner
+    double range_nm = 0.0;         // service range: beyond it nothing is received, whatever the height
+};
+
+struct TimedEvent {
+    enum class Kind { Power, TimeJump, WindChange };
+    double at_s = 0.0;             // flight time since the start (jumps of simulation time do not count)
+    Kind kind = Kind::Power;
+    bool power = true;             // Power: the avionics bus comes back (true) or fails (false)
+    double jump_s = 0.0;           // TimeJump: simulation time leaps forward this much
+    Wind wind;                     // WindChange: the new wind
+};
+
+struct RadioSetup {
+    Khz com1_active = 118000, com1_standby = 118000;
+    Khz com2_active = 118000, com2_standby = 118000;
+    Khz nav1_active = 108000, nav1_standby = 108000;
+    Khz nav2_active = 108000, nav2_standby = 108000;
+    double course1_deg = 0.0, course2_deg = 0.0;
+    int32_t squawk = 0x1200;       // four octal digits as BCD nibbles
+    double altimeter_hpa = 1013.25;
+    int transmit = 1;              // the COM radio selected for transmitting
+    int dme_select = 1;            // which NAV receiver's DME the DME audio key addresses
+    int nav_source = 0;            // 0 the NAV receiver drives the course display, 1 the GPS
+};
+
+struct Flight {
+    std::filesystem::path file;
+    std::string name;
+    int64_t start_unix_s = 0;      // UTC start of the flight, seconds since 1970-01-01
+    double true_airspeed_kt = 100.0;
+    double climb_fpm = 500.0;
+    double descent_fpm = 500.0;
+    double terrain_ft = 0.0;       // elevation of the ground under the whole route
+    double qnh_hpa = 1013.25;      // sea-level pressure of the day
+    Wind wind;
+    bool avionics_power = true;
+    RadioSetup radios;
+    std::vector<Waypoint> route;
+    std::vector<Navaid> navaids;
+    std::vector<TimedEvent> events;   // in the order of their times
+};
+
+// Reads and checks a flight file; throws FlightFileError naming the file, the line and the key.
+Flight read_flight(const std::filesystem::path& file);
+// The same for a flight held in memory; `name` stands for the file in messages.
+Flight parse_flight(const std::string& text, const std::filesystem::path& name);
+
+} // namespace host

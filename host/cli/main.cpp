@@ -48,6 +48,9 @@ int main(int argc, char** argv)
 {
     CLI::App app{"panelhost: loads gauge modules and drives them as the simulator's panel system does"};
     app.require_subcommand(1);
+    // The same command line on Windows: "/path" is a file there too (under Wine, or from a Unix-like
+    // shell), not a "/option".
+    app.allow_windows_style_options(false);
 
     fs::path script, trace, module;
     std::vector<fs::path> module_dirs;

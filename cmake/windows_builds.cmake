@@ -9,6 +9,14 @@ option(GAUGE_WINDOWS_BUILDS "cross-build the Windows modules and panelhost.exe w
 
 if(GAUGE_WINDOWS_BUILDS)
     include(ExternalProject)
+    # Build tools run on this machine: where the native build makes the artwork tool, the Windows builds
+    # use it instead of cross-building their own.
+    set(native_tools "")
+    set(native_tool_targets "")
+    if(TARGET artwork-bmp)
+        list(APPEND native_tools -DARTWORK_BMP=$<TARGET_FILE:artwork-bmp>)
+        list(APPEND native_tool_targets artwork-bmp)
+    endif()
     foreach(arch i686 x86_64)
         find_program(GAUGE_MINGW_CXX_${arch} ${arch}-w64-mingw32-g++)
         if(NOT GAUGE_MINGW_CXX_${arch})
@@ -23,6 +31,8 @@ if(GAUGE_WINDOWS_BUILDS)
                 -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/mingw-${arch}.cmake
                 -DCMAKE_BUILD_TYPE=Release
                 -DBUILD_TESTING=${BUILD_TESTING}
+                ${native_tools}
+            DEPENDS ${native_tool_targets}
             INSTALL_COMMAND ""
             BUILD_ALWAYS ON)
     endforeach()

@@ -32,8 +32,8 @@ std::set<int32_t> bitmap_ids(const Gauge& gauge)
         if (v.kind == ElementKind::String || id < 0) continue;
         const int64_t frames =
             v.kind == ElementKind::Icon ? reinterpret_cast<const ELEMENT_ICON*>(v.record)->frame_count : 1;
-        // Resource numbers are 16 bits: a frame count beyond them names nothing more.
-        for (int64_t n = id; n < id + std::max<int64_t>(frames, 1) && n <= 0xFFFF; ++n)
+        // Resource numbers are 16 bits, 1 to 65535: a frame count beyond them names nothing more.
+        for (int64_t n = std::max(id, 1); n < id + std::max<int64_t>(frames, 1) && n <= 0xFFFF; ++n)
             ids.insert(static_cast<int32_t>(n));
     }
     return ids;
@@ -70,12 +70,13 @@ void inspect_module(const std::filesystem::path& module, std::ostream& out)
             << cursor_name(r->cursor) << "\n";
     }
     out << "bitmaps:\n";
+    const auto bitmaps = module_bitmaps(g.module());
     for (int32_t id : bitmap_ids(g)) {
         out << "  " << id << " ";
-        const auto file = module_bitmap(g.module(), id);
-        const auto info = file ? read_bmp_info(*file) : std::nullopt;
-        if (!file) out << "missing\n";
-        else if (!info) out << "not a BMP file\n";
+        const auto bytes = bitmaps->bitmap(id);
+        const auto info = bytes ? read_bmp_info(*bytes) : std::nullopt;
+        if (!bytes) out << "missing\n";
+        else if (!info) out << "not a bitmap\n";
         else out << info->width << "x" << info->height << " " << info->bits_per_pixel << "-bit\n";
     }
 }

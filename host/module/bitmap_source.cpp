@@ -1,10 +1,9 @@
 #include "bitmap_source.h"
 
-#include "bmp_header.h"
+#include "loaded_module.h"
 
 #include <fstream>
 #include <iterator>
-#include <string>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -12,30 +11,67 @@
 
 namespace host {
 
+std::filesystem::path BitmapFolder::file(int32_t id) const
+{
+    return folder_ / (std::to_string(id) + ".bmp");
+}
+
+std::optional<std::vector<uint8_t>> BitmapFolder::bitmap(int32_t id) const
+{
+    std::ifstream in(file(id), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string BitmapFolder::where(int32_t id) const
+{
+    return file(id).string();
+}
+
 #if defined(_WIN32)
 
-std::optional<std::vector<uint8_t>> module_bitmap(const LoadedModule& module, int32_t id)
+namespace {
+
+// Bitmap resources linked into the module: the bitmap without its file header.
+class ModuleResources : public BitmapSource {
+public:
+    explicit ModuleResources(const LoadedModule& module)
+        : handle_(static_cast<HMODULE>(module.library().native_handle())), name_(module.path().filename().string())
+    {
+    }
+
+    std::optional<std::vector<uint8_t>> bitmap(int32_t id) const override
+    {
+        HRSRC found = FindResourceA(handle_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));   // RT_BITMAP
+        if (!found) return std::nullopt;
+        HGLOBAL loaded = LoadResource(handle_, found);
+        const auto* bytes = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
+        if (!bytes) return std::nullopt;
+        return std::vector<uint8_t>(bytes, bytes + SizeofResource(handle_, found));
+    }
+
+    std::string where(int32_t id) const override
+    {
+        return "bitmap resource " + std::to_string(id) + " of " + name_;
+    }
+
+private:
+    HMODULE handle_;
+    std::string name_;
+};
+
+} // namespace
+
+std::unique_ptr<BitmapSource> module_bitmaps(const LoadedModule& module)
 {
-    if (id <= 0 || id > 0xFFFF) return std::nullopt;   // a resource number is 16 bits
-    auto handle = static_cast<HMODULE>(module.library().native_handle());
-    HRSRC found = FindResourceW(handle, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
-    if (!found) return std::nullopt;
-    HGLOBAL loaded = LoadResource(handle, found);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return std::nullopt;
-    return bmp_file_from_resource(static_cast<const uint8_t*>(data), SizeofResource(handle, found));
+    return std::make_unique<ModuleResources>(module);
 }
 
 #else
 
-std::optional<std::vector<uint8_t>> module_bitmap(const LoadedModule& module, int32_t id)
+std::unique_ptr<BitmapSource> module_bitmaps(const LoadedModule& module)
 {
-    if (id <= 0) return std::nullopt;
-    std::filesystem::path folder = module.path();
-    folder.replace_extension(".res");
-    std::ifstream in(folder / (std::to_string(id) + ".bmp"), std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::make_unique<BitmapFolder>(module.path().parent_path() / (module.gauge_name() + ".res"));
 }
 
 #endif

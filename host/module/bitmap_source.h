@@ -1,17 +1,41 @@
-// The bitmaps of a loaded gauge module, by resource number, as the bytes of a BMP file: from the module's
-// BITMAP resources on Windows, from <module>.res/<id>.bmp beside the module file elsewhere (a native
-// module's bitmaps lie there, in the build as in a panel folder).
+// Where a gauge's bitmaps come from, by resource id. On Windows they are resources linked into the module;
+// a native module finds them as files beside it, in <gauge name>.res/<id>.bmp. The bytes are a bitmap file
+// or, from a resource, the same bitmap without its 14-byte file header.
 #pragma once
 
-#include "loaded_module.h"
-
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace host {
 
-// The BMP file of resource `id`, or nothing when the module has no such bitmap.
-std::optional<std::vector<uint8_t>> module_bitmap(const LoadedModule& module, int32_t id);
+class LoadedModule;
+
+class BitmapSource {
+public:
+    virtual ~BitmapSource() = default;
+    // The bytes of bitmap `id`, or nothing when the module has no such bitmap.
+    virtual std::optional<std::vector<uint8_t>> bitmap(int32_t id) const = 0;
+    // Where bitmap `id` is looked for, for messages: a file, or a resource of a module.
+    virtual std::string where(int32_t id) const = 0;
+};
+
+// Bitmaps as files <id>.bmp (decimal id) in one folder.
+class BitmapFolder : public BitmapSource {
+public:
+    explicit BitmapFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    std::optional<std::vector<uint8_t>> bitmap(int32_t id) const override;
+    std::string where(int32_t id) const override;
+    std::filesystem::path file(int32_t id) const;
+
+private:
+    std::filesystem::path folder_;
+};
+
+// The bitmaps of a loaded module, wherever this platform keeps them.
+std::unique_ptr<BitmapSource> module_bitmaps(const LoadedModule& module);
 
 } // namespace host

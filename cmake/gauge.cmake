@@ -41,6 +41,8 @@ function(add_gauge_module name source)
     if(WIN32)
         # The sounds: PlaySoundA from WINMM, as the simulator expects of a gauge.
         target_link_libraries(${name} PRIVATE winmm)
+        # What ships carries no symbol table: a fifth of the size.
+        target_link_options(${name} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
         # Deferred calls expand their arguments when they run: the name goes in as written now.
         cmake_language(EVAL CODE
             "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]] CALL _gauge_link_bitmaps [[${name}]])")

@@ -8,12 +8,11 @@
 # the tests count as skipped.
 set -u
 
-loader=${WINE64:-}
-if [ -z "$loader" ]; then
-    for candidate in /usr/lib/wine/wine64 "$(command -v wine64 2>/dev/null)"; do
-        if [ -n "$candidate" ] && [ -x "$candidate" ]; then loader=$candidate; break; fi
-    done
-fi
+# $WINE64 names another loader; Debian's wine64 package puts its own in /usr/lib/wine.
+loader=""
+for candidate in ${WINE64-/usr/lib/wine/wine64 "$(command -v wine64 2>/dev/null)"}; do
+    if [ -n "$candidate" ] && [ -x "$candidate" ] && [ ! -d "$candidate" ]; then loader=$candidate; break; fi
+done
 if [ -z "$loader" ]; then
     echo "SKIPPED: wine64 is not installed (Debian package wine64), so the Windows build cannot be run here"
     # The prefix's setup passes, so that every test that needs Wine runs and reports itself skipped.

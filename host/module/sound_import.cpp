@@ -40,8 +40,8 @@ void route_sound_import(void* module_handle, PANEL_SERVICES* services)
     const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (imports.VirtualAddress == 0) return;
 
-    // The slot already holds the real PlaySoundA; its name, where the import lookup table keeps it, says
-    // the same.
+    // A slot of WINMM's is PlaySoundA's when the loader filled it with the real PlaySoundA, or when the
+    // import lookup table beside it names PlaySoundA.
     HMODULE winmm = GetModuleHandleA("winmm.dll");
     const FARPROC real = winmm ? GetProcAddress(winmm, "PlaySoundA") : nullptr;
     for (auto* dll = at<IMAGE_IMPORT_DESCRIPTOR>(module_handle, imports.VirtualAddress); dll->Name; ++dll) {

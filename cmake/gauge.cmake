@@ -1,9 +1,30 @@
-# Gauge modules: one source compiled with the framework into <gauge name>.gau, exporting Linkage and
-# ImportTable and nothing else.
+# One gauge module per deliverable: the family's instrument source compiled with the deliverable's build
+# profile, named <gauge name>.gau, exporting Linkage and ImportTable and nothing else.
+#
+# Natively a module is a shared object with its bitmaps in <gauge name>.res/<id>.bmp beside it. In the
+# Windows builds (cmake/toolchains) it is a DLL with the same bitmaps linked in as BITMAP resources under
+# their resource numbers: the artwork step lists a module's BMP files in the global property
+# GAUGE_BITMAPS_<gauge name>, each file named <decimal resource id>.bmp, and every path listed there by the
+# end of the configure run goes into the DLL. Whatever writes those files at build time must be a dependency
+# of the module's target.
 
 set(GAUGE_OUTPUT_DIR ${CMAKE_BINARY_DIR}/gauges)
 
-function(add_gauge_module name source output_dir)
+if(WIN32)
+    enable_language(RC)
+endif()
+
+# add_gauge(NAME FAMILY): the deliverable NAME, built from instruments/FAMILY/FAMILY.cpp with the profile
+# builds/NAME.h. Every deliverable is listed in the global property GAUGE_DELIVERABLES.
+function(add_gauge name family)
+    add_gauge_module(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}.cpp
+        ${PROJECT_SOURCE_DIR}/instruments/${family} ${PROJECT_SOURCE_DIR}/builds)
+    set_property(GLOBAL APPEND PROPERTY GAUGE_DELIVERABLES ${name})
+endfunction()
+
+# add_gauge_module(NAME SOURCE [INCLUDE_DIR...]): a gauge module from one source, with the framework and
+# the given folders on its include path; the profile header NAME.h is reached as GAUGE_PROFILE.
+function(add_gauge_module name source)
     add_library(${name} MODULE ${source})
     set_target_properties(${name} PROPERTIES
         PREFIX ""
@@ -11,23 +32,52 @@ function(add_gauge_module name source output_dir)
         OUTPUT_NAME ${name}
         CXX_VISIBILITY_PRESET hidden
         VISIBILITY_INLINES_HIDDEN ON
-        LIBRARY_OUTPUT_DIRECTORY ${output_dir}
-        RUNTIME_OUTPUT_DIRECTORY ${output_dir})
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/framework)
-    target_compile_options(${name} PRIVATE -fno-exceptions -fno-rtti -Wall -Wextra)
-    if(NOT WIN32)
+        LIBRARY_OUTPUT_DIRECTORY ${GAUGE_OUTPUT_DIR}
+        RUNTIME_OUTPUT_DIRECTORY ${GAUGE_OUTPUT_DIR})
+    # C++ only: in the Windows builds the module also has a resource script, which windres compiles.
+    target_compile_definitions(${name} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:GAUGE_PROFILE=\"${name}.h\">")
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/framework ${ARGN})
+    target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -Wall -Wextra>)
+    if(WIN32)
+        # The sounds: PlaySoundA from WINMM, as the simulator expects of a gauge.
+        target_link_libraries(${name} PRIVATE winmm)
+        # What ships carries no symbol table: a fifth of the size.
+        target_link_options(${name} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+        # Deferred calls expand their arguments when they run: the name goes in as written now.
+        cmake_language(EVAL CODE
+            "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]] CALL _gauge_link_bitmaps [[${name}]])")
+    else()
         target_link_options(${name} PRIVATE
             -Wl,--version-script=${PROJECT_SOURCE_DIR}/framework/exports.map -Wl,--no-undefined)
         target_link_libraries(${name} PRIVATE m)
     endif()
 endfunction()
 
-# A deliverable: the family's instrument source with the build profile builds/<name>.h.
-function(add_gauge name family)
-    add_gauge_module(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}.cpp ${GAUGE_OUTPUT_DIR})
-    target_compile_definitions(${name} PRIVATE "GAUGE_PROFILE=\"${name}.h\"")
-    target_include_directories(${name} PRIVATE
-        ${PROJECT_SOURCE_DIR}/instruments/${family}
-        ${PROJECT_SOURCE_DIR}/builds)
-    set_property(GLOBAL APPEND PROPERTY GAUGE_DELIVERABLES ${name})
+# Runs at the end of the configure run, when the artwork step has listed every bitmap: writes the module's
+# resource script, one BITMAP line per file, and adds it to the module.
+function(_gauge_link_bitmaps name)
+    get_property(bitmaps GLOBAL PROPERTY GAUGE_BITMAPS_${name})
+    if(NOT bitmaps)
+        return()
+    endif()
+    set(script "// The bitmaps of ${name}, by resource number. Written by the build; do not edit.\n")
+    set(seen "")
+    set(files "")
+    foreach(bmp IN LISTS bitmaps)
+        get_filename_component(id ${bmp} NAME_WE)
+        if(NOT id MATCHES "^[0-9]+$" OR id EQUAL 0 OR id GREATER 65535)
+            message(FATAL_ERROR "${name}: bitmap ${bmp} is not named after a resource number (1-65535)")
+        endif()
+        if(id IN_LIST seen)
+            message(FATAL_ERROR "${name}: two bitmaps for resource ${id}")
+        endif()
+        list(APPEND seen ${id})
+        get_filename_component(bmp ${bmp} ABSOLUTE BASE_DIR ${PROJECT_SOURCE_DIR})
+        list(APPEND files ${bmp})
+        string(APPEND script "${id} BITMAP \"${bmp}\"\n")
+    endforeach()
+    set(rc ${CMAKE_BINARY_DIR}/resources/${name}.rc)
+    file(CONFIGURE OUTPUT ${rc} CONTENT "${script}" @ONLY)
+    target_sources(${name} PRIVATE ${rc})
+    set_source_files_properties(${rc} TARGET_DIRECTORY ${name} PROPERTIES OBJECT_DEPENDS "${files}")
 endfunction()

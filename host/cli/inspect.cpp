@@ -1,9 +1,13 @@
 #include "inspect.h"
 
+#include "bitmap_source.h"
+#include "bmp_header.h"
 #include "panel.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
+#include <set>
 
 namespace host {
 
@@ -17,6 +21,22 @@ const char* cursor_name(int32_t cursor)
     case CURSOR_HAND: return "hand";
     default: return "none";
     }
+}
+
+// Every resource number the faceplate draws from; an icon with k frames uses its own and the k-1 after it.
+std::set<int32_t> bitmap_ids(const Gauge& gauge)
+{
+    std::set<int32_t> ids;
+    for (const ElementView& v : gauge.elements()) {
+        const int32_t id = v.record->resource_id;
+        if (v.kind == ElementKind::String || id < 0) continue;
+        const int64_t frames =
+            v.kind == ElementKind::Icon ? reinterpret_cast<const ELEMENT_ICON*>(v.record)->frame_count : 1;
+        // Resource numbers are 16 bits, 1 to 65535: a frame count beyond them names nothing more.
+        for (int64_t n = std::max(id, 1); n < id + std::max<int64_t>(frames, 1) && n <= 0xFFFF; ++n)
+            ids.insert(static_cast<int32_t>(n));
+    }
+    return ids;
 }
 
 } // namespace
@@ -48,6 +68,16 @@ void inspect_module(const std::filesystem::path& module, std::ostream& out)
         const MOUSERECT* r = h.record;
         out << "  " << h.number << " box " << r->x << "," << r->y << " " << r->width << "x" << r->height << " cursor "
             << cursor_name(r->cursor) << "\n";
+    }
+    out << "bitmaps:\n";
+    const auto bitmaps = module_bitmaps(g.module());
+    for (int32_t id : bitmap_ids(g)) {
+        out << "  " << id << " ";
+        const auto bytes = bitmaps->bitmap(id);
+        const auto info = bytes ? read_bmp_info(*bytes) : std::nullopt;
+        if (!bytes) out << "missing\n";
+        else if (!info) out << "not a bitmap\n";
+        else out << info->width << "x" << info->height << " " << info->bits_per_pixel << "-bit\n";
     }
 }
 

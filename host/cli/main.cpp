@@ -11,7 +11,9 @@
 #include "flight_file.h"
 #include "inspect.h"
 #include "panel.h"
+#if defined(PANELHOST_RENDER)
 #include "render.h"
+#endif
 #include "script.h"
 #include "trace.h"
 #include "dynamic_library.h"
@@ -88,6 +90,9 @@ int main(int argc, char** argv)
 {
     CLI::App app{"panelhost: loads gauge modules and drives them as the simulator's panel system does"};
     app.require_subcommand(1);
+    // The same command line on Windows: "/path" is a file there too (under Wine, or from a Unix-like
+    // shell), not a "/option".
+    app.allow_windows_style_options(false);
 
     RunOptions options;
     fs::path module;
@@ -102,6 +107,7 @@ int main(int argc, char** argv)
     auto* inspect = app.add_subcommand("inspect", "list what a gauge module declares");
     inspect->add_option("module", module, "the .gau file")->required();
 
+#if defined(PANELHOST_RENDER)
     host::RenderOptions render_options;
     auto* render = app.add_subcommand("render", "draw one gauge into a PNG picture, after an optional script");
     render->add_option("gauge", render_options.gauge, "the gauge name, or the path of its .gau")->required();
@@ -112,6 +118,7 @@ int main(int argc, char** argv)
     render->add_option("--modules", render_options.module_dirs, "a folder to search for gauge modules (repeatable)");
     render->add_option("--expect", render_options.expect,
                        "a reference picture: on a difference, write GAUGE.diff.png beside the output and exit 1");
+#endif
 
     try {
         app.parse(argc, argv);
@@ -120,12 +127,14 @@ int main(int argc, char** argv)
         return code == 0 ? 0 : 2;
     }
     if (*run) return run_command(options);
+#if defined(PANELHOST_RENDER)
     if (*render) {
         render_options.module_dirs.push_back(host::executable_dir() / "gauges");
         if (render_options.output.empty())
             render_options.output = fs::path(render_options.gauge).stem().string() + ".png";
         return host::render_command(render_options, std::cout, std::cerr);
     }
+#endif
     if (*inspect) {
         try {
             host::inspect_module(module, std::cout);

@@ -7,7 +7,8 @@
 
 namespace host {
 
-Trace::Trace(const std::filesystem::path& file) : out_(file)
+// Binary: the same trace, byte for byte, from the Windows host as from the native one.
+Trace::Trace(const std::filesystem::path& file) : out_(file, std::ios::binary)
 {
     if (!out_) throw std::runtime_error(file.string() + ": cannot write the trace");
 }

@@ -1,5 +1,7 @@
 #include "loaded_module.h"
 
+#include "sound_import.h"
+
 #include <cstdio>
 #include <stdexcept>
 
@@ -46,6 +48,11 @@ LoadedModule::LoadedModule(const std::filesystem::path& path, PANEL_SERVICES* se
             filled = true;
         }
     if (!filled) throw std::runtime_error(file + ": ImportTable has no entry for the services table");
+    try {
+        route_sound_import(library_->native_handle(), services);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(file + ": " + e.what());
+    }
 
     if (linkage_->module_init) linkage_->module_init();
 }

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# check_pe.sh OBJDUMP i686|x86_64 MODULE.gau [BITMAP_ID...]
+# Checks a Windows gauge module as the cross toolchain's objdump reads it:
+#   - the machine type (read from the COFF header itself as well) and the PE32 / PE32+ format
+#   - the DLL flag
+#   - the export table: exactly Linkage and ImportTable, undecorated
+#   - the import table: system DLLs only (KERNEL32, msvcrt, WINMM), and nothing from WINMM but PlaySoundA
+#   - the BITMAP resources: exactly the given resource numbers (none when none are given)
+# Prints the export and import tables as objdump prints them.
+set -u
+objdump=$1 arch=$2 module=$3
+shift 3
+expected_bitmaps=$(printf '%s\n' "$@" | sed '/^$/d' | sort -n | tr '\n' ' ')
+failures=0
+fail() { echo "FAILED: $module: $*"; failures=$((failures + 1)); }
+
+case "$arch" in
+i686)   machine=14c  format=pei-i386   magic="(PE32)" ;;
+x86_64) machine=8664 format=pei-x86-64 magic="(PE32+)" ;;
+*)      echo "unknown architecture $arch" >&2; exit 2 ;;
+esac
+[ -f "$module" ] || { echo "FAILED: $module does not exist"; exit 1; }
+
+# The COFF header: "PE\0\0" at the offset that the DOS header gives at 0x3C, then the machine.
+pe_at=$(od -An -tu4 -j60 -N4 "$module" | tr -d ' ')
+signature=$(od -An -tx1 -j"$pe_at" -N4 "$module" | tr -d ' ')
+coff_machine=$(od -An -tx2 -j$((pe_at + 4)) -N2 "$module" | tr -d ' ' | sed 's/^0*//')
+[ "$signature" = 50450000 ] || fail "no PE signature at offset $pe_at"
+[ "$coff_machine" = "$machine" ] || fail "machine type 0x$coff_machine, expected 0x$machine"
+
+header=$("$objdump" -f "$module") || fail "objdump cannot read it"
+grep -q "file format $format\$" <<<"$header" || fail "objdump does not read it as $format: $(head -2 <<<"$header")"
+private=$("$objdump" -p "$module")
+grep -qF "$magic" <<<"$private" || fail "not $magic"
+flags=$(sed -n '/^Characteristics/,/^$/p' <<<"$private")
+grep -qx $'\tDLL' <<<"$flags" || fail "the DLL flag is not set: $flags"
+
+exports=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$private")
+export_names=$(sed -n 's/^\t\[ *[0-9]*\] //p' <<<"$exports" | sort | tr '\n' ' ')
+[ "$export_names" = "ImportTable Linkage " ] || fail "exports '$export_names', expected exactly ImportTable and Linkage"
+
+imports=$(sed -n '/^The Import Tables/,/^The Export Tables/p' <<<"$private" | sed '$d')
+dlls=$(sed -n 's/^\tDLL Name: //p' <<<"$imports")
+[ -n "$dlls" ] || fail "no import table"
+while read -r dll; do
+    [ -n "$dll" ] || continue
+    case "${dll,,}" in
+    kernel32.dll | msvcrt.dll | winmm.dll) ;;
+    *) fail "imports $dll, which is not a system DLL" ;;
+    esac
+done <<<"$dlls"
+winmm_functions=$(awk '/^\tDLL Name: /{in_winmm = (tolower($3) == "winmm.dll"); next}
+                       in_winmm && /^\t[0-9a-f]+\t/ {print $NF}' <<<"$imports" | sort -u | tr '\n' ' ')
+[ -z "$winmm_functions" ] || [ "$winmm_functions" = "PlaySoundA " ] ||
+    fail "imports '$winmm_functions' from WINMM, expected PlaySoundA alone"
+
+# Resource directory: type entries two blanks deeper than the table, name entries two more.
+bitmaps=$(sed -n '/^The .rsrc Resource Directory section/,/Resources start at/p' <<<"$private" |
+    awk 'match($0, /^[0-9a-f]+ +Entry: ID: 0x/) {
+             depth = index($0, "Entry") - index($0, " ")
+             id = substr($4, 1, length($4) - 1)
+             if (depth == 3) type = id
+             else if (depth == 5 && type == "0x000002") print id
+         }' | while read -r id; do echo $((id)); done | sort -n | tr '\n' ' ')
+[ "$bitmaps" = "$expected_bitmaps" ] ||
+    fail "BITMAP resources '${bitmaps:-none}', expected '${expected_bitmaps:-none}'"
+
+[ $failures -eq 0 ] || exit 1
+echo "$module: $format, machine 0x$coff_machine, a DLL; BITMAP resources: ${bitmaps:-none}"
+echo "$exports"
+echo "$imports" | grep -E $'^\tDLL Name: |^\t[0-9a-f]+\t'
+exit 0

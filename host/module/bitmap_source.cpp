@@ -42,6 +42,8 @@ public:
 
     std::optional<std::vector<uint8_t>> bitmap(int32_t id) const override
     {
+        // Resource numbers run from 1 to 65535; anything else would be taken for the address of a name.
+        if (id < 1 || id > 0xFFFF) return std::nullopt;
         HRSRC found = FindResourceA(handle_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));   // RT_BITMAP
         if (!found) return std::nullopt;
         HGLOBAL loaded = LoadResource(handle_, found);

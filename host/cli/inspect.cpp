@@ -74,10 +74,16 @@ void inspect_module(const std::filesystem::path& module, std::ostream& out)
     for (int32_t id : bitmap_ids(g)) {
         out << "  " << id << " ";
         const auto bytes = bitmaps->bitmap(id);
-        const auto info = bytes ? read_bmp_info(*bytes) : std::nullopt;
-        if (!bytes) out << "missing\n";
-        else if (!info) out << "not a bitmap\n";
-        else out << info->width << "x" << info->height << " " << info->bits_per_pixel << "-bit\n";
+        if (!bytes) {
+            out << "missing\n";
+            continue;
+        }
+        try {
+            const BmpHeader h = read_bmp_header(*bytes);
+            out << h.width << "x" << h.height << " " << h.bits_per_pixel << "-bit\n";
+        } catch (const BmpError& e) {
+            out << "not a bitmap (" << e.what() << ")\n";
+        }
     }
 }
 

@@ -8,13 +8,7 @@ namespace {
 
 constexpr size_t FILE_HEADER_SIZE = 14;
 constexpr uint32_t INFO_HEADER_SIZE = 40;
-constexpr uint32_t CORE_HEADER_SIZE = 12;
 constexpr uint32_t BI_RGB = 0;
-constexpr int32_t MAX_SIDE = 16384;   // far beyond any faceplate; guards against absurd sizes
-
-uint32_t u16(std::span<const uint8_t> b, size_t at) { return b[at] | (b[at + 1] << 8); }
-uint32_t u32(std::span<const uint8_t> b, size_t at) { return u16(b, at) | (u16(b, at + 2) << 16); }
-int32_t i32(std::span<const uint8_t> b, size_t at) { return static_cast<int32_t>(u32(b, at)); }
 
 void need(std::span<const uint8_t> b, size_t size, const char* what)
 {
@@ -66,51 +60,18 @@ std::vector<uint8_t> headers(int width, int height, int bits, uint32_t colours)
 
 Image decode_bmp(std::span<const uint8_t> b)
 {
-    // The file form names where the pixels start; the resource form puts them right after the palette.
-    size_t info = 0;
-    size_t data_offset = 0;
-    bool file_form = b.size() >= 2 && b[0] == 'B' && b[1] == 'M';
-    if (file_form) {
-        need(b, FILE_HEADER_SIZE + 4, "the file header");
-        info = FILE_HEADER_SIZE;
-        data_offset = u32(b, 10);
-    }
-    need(b, info + 4, "the info header");
-    const uint32_t header_size = u32(b, info);
-
-    int32_t width, height;
-    int bits;
-    uint32_t colours = 0;
-    size_t entry_size;
-    if (header_size == CORE_HEADER_SIZE) {
-        need(b, info + CORE_HEADER_SIZE, "the core header");
-        width = static_cast<int32_t>(u16(b, info + 4));
-        height = static_cast<int32_t>(u16(b, info + 6));
-        bits = static_cast<int>(u16(b, info + 10));
-        entry_size = 3;
-    } else if (header_size >= INFO_HEADER_SIZE && header_size <= 124) {
-        need(b, info + INFO_HEADER_SIZE, "the info header");
-        width = i32(b, info + 4);
-        height = i32(b, info + 8);
-        bits = static_cast<int>(u16(b, info + 14));
-        const uint32_t compression = u32(b, info + 16);
-        if (compression != BI_RGB)
-            throw BmpError("compression " + std::to_string(compression) + " is not supported (only uncompressed bitmaps)");
-        colours = u32(b, info + 32);
-        entry_size = 4;
-    } else {
-        throw BmpError("not a bitmap: unknown header size " + std::to_string(header_size));
-    }
-
+    const BmpHeader h = read_bmp_header(b);
+    if (h.compression != BI_RGB)
+        throw BmpError("compression " + std::to_string(h.compression) + " is not supported (only uncompressed bitmaps)");
+    const int bits = h.bits_per_pixel;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
         throw BmpError(std::to_string(bits) + " bits per pixel is not supported (1, 4, 8 or 24)");
-    const bool top_down = height < 0;
-    if (top_down) height = -height;
-    if (width <= 0 || height <= 0 || width > MAX_SIDE || height > MAX_SIDE)
-        throw BmpError("bad size " + std::to_string(width) + " x " + std::to_string(height));
+    const int width = h.width, height = h.height;
+    const bool top_down = h.top_down;
+    const size_t palette_at = h.palette_offset, entry_size = h.palette_entry_size;
+    uint32_t colours = h.colours;
 
     std::vector<Rgba> palette;
-    const size_t palette_at = info + header_size;
     if (bits <= 8) {
         const uint32_t most = 1u << bits;
         if (colours == 0 || colours > most) colours = most;
@@ -120,7 +81,9 @@ Image decode_bmp(std::span<const uint8_t> b)
             palette.push_back(Rgba{b[at + 2], b[at + 1], b[at], 255});
         }
     }
-    if (!file_form) data_offset = palette_at + (bits <= 8 ? colours * entry_size : colours * 4);
+    // The file form names where the pixels start; the resource form puts them right after the palette.
+    const size_t data_offset =
+        h.pixel_offset ? *h.pixel_offset : palette_at + (bits <= 8 ? colours * entry_size : colours * 4);
 
     const size_t stride = row_stride(width, bits);
     need(b, data_offset + stride * height, "the pixels");

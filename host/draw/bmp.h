@@ -3,6 +3,7 @@
 // header. The reader takes both.
 #pragma once
 
+#include "bmp_header.h"
 #include "image.h"
 
 #include <cstdint>
@@ -12,11 +13,7 @@
 
 namespace host::draw {
 
-// A bitmap that cannot be read: says what is wrong with it.
-class BmpError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using host::BmpError;
 
 // Reads an uncompressed 1-, 4-, 8- or 24-bit bitmap, bottom-up or top-down, with or without its file
 // header. Every pixel comes out opaque: which pixels are transparent is the compositor's business.

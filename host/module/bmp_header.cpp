@@ -1,5 +1,7 @@
 #include "bmp_header.h"
 
+#include <string>
+
 namespace host {
 
 namespace {
@@ -7,40 +9,61 @@ namespace {
 constexpr std::size_t FILE_HEADER_SIZE = 14;
 constexpr uint32_t CORE_HEADER_SIZE = 12;    // the old OS/2 header: 16-bit sizes
 constexpr uint32_t INFO_HEADER_SIZE = 40;
+constexpr uint32_t LARGEST_HEADER_SIZE = 124;
+constexpr int32_t MAX_SIDE = 16384;          // far beyond any faceplate; guards against absurd sizes
 
-uint16_t u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t u32(const uint8_t* p) { return static_cast<uint32_t>(p[0] | p[1] << 8 | p[2] << 16) | uint32_t{p[3]} << 24; }
+uint32_t u16(std::span<const uint8_t> b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+uint32_t u32(std::span<const uint8_t> b, std::size_t at) { return u16(b, at) | (u16(b, at + 2) << 16); }
 
-bool known_depth(uint16_t bits)
+void need(std::span<const uint8_t> b, std::size_t size, const char* what)
 {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    if (b.size() < size)
+        throw BmpError("truncated: " + std::string(what) + " needs " + std::to_string(size) +
+                       " bytes, the bitmap has " + std::to_string(b.size()));
 }
 
 } // namespace
 
-std::optional<BmpInfo> read_bmp_info(const std::vector<uint8_t>& bitmap)
+BmpHeader read_bmp_header(std::span<const uint8_t> b)
 {
-    const bool file_form = bitmap.size() >= 2 && bitmap[0] == 'B' && bitmap[1] == 'M';
-    const std::size_t at = file_form ? FILE_HEADER_SIZE : 0;
-    if (bitmap.size() < at + CORE_HEADER_SIZE) return std::nullopt;
-    const uint8_t* info = bitmap.data() + at;
-    const uint32_t header_size = u32(info);
-    BmpInfo result;
-    if (header_size == CORE_HEADER_SIZE) {
-        result.width = u16(info + 4);
-        result.height = u16(info + 6);
-        result.bits_per_pixel = u16(info + 10);
-    } else if (header_size >= INFO_HEADER_SIZE && bitmap.size() >= at + INFO_HEADER_SIZE) {
-        result.width = static_cast<int32_t>(u32(info + 4));
-        const int32_t height = static_cast<int32_t>(u32(info + 8));
-        if (height == INT32_MIN) return std::nullopt;
-        result.height = height < 0 ? -height : height;   // negative: stored top-down
-        result.bits_per_pixel = u16(info + 14);
-    } else {
-        return std::nullopt;
+    BmpHeader h;
+    std::size_t info = 0;
+    if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') {
+        need(b, FILE_HEADER_SIZE + 4, "the file header");
+        info = FILE_HEADER_SIZE;
+        h.pixel_offset = u32(b, 10);
     }
-    if (result.width <= 0 || result.height <= 0 || !known_depth(result.bits_per_pixel)) return std::nullopt;
-    return result;
+    need(b, info + 4, "the info header");
+    const uint32_t header_size = u32(b, info);
+    int32_t height;
+    if (header_size == CORE_HEADER_SIZE) {
+        need(b, info + CORE_HEADER_SIZE, "the core header");
+        h.width = static_cast<int32_t>(u16(b, info + 4));
+        height = static_cast<int32_t>(u16(b, info + 6));
+        h.bits_per_pixel = static_cast<uint16_t>(u16(b, info + 10));
+        h.palette_entry_size = 3;
+    } else if (header_size >= INFO_HEADER_SIZE && header_size <= LARGEST_HEADER_SIZE) {
+        need(b, info + INFO_HEADER_SIZE, "the info header");
+        h.width = static_cast<int32_t>(u32(b, info + 4));
+        height = static_cast<int32_t>(u32(b, info + 8));
+        h.bits_per_pixel = static_cast<uint16_t>(u16(b, info + 14));
+        h.compression = u32(b, info + 16);
+        h.colours = u32(b, info + 32);
+    } else {
+        throw BmpError("not a bitmap: unknown header size " + std::to_string(header_size));
+    }
+    h.palette_offset = info + header_size;
+
+    // A negative height means the rows are stored top-down.
+    h.top_down = height < 0;
+    h.height = height == INT32_MIN ? 0 : (height < 0 ? -height : height);
+    if (h.width <= 0 || h.height <= 0 || h.width > MAX_SIDE || h.height > MAX_SIDE)
+        throw BmpError("bad size " + std::to_string(h.width) + " x " + std::to_string(height));
+    switch (h.bits_per_pixel) {
+    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    default: throw BmpError(std::to_string(h.bits_per_pixel) + " bits per pixel is no bitmap depth");
+    }
+    return h;
 }
 
 } // namespace host

@@ -4,6 +4,8 @@
 //   panelhost inspect MODULE                                  what a module declares
 //   panelhost render GAUGE [-o FILE] [--script SCRIPT] [--scale N] [--modules DIR]... [--expect PNG]
 //                                                             one gauge as a PNG picture
+//   panelhost render --panel P [--flight F] [--window N] [-o FILE] [--script SCRIPT] [--scale N] ...
+//                                                             a panel window as a PNG picture
 // Exit status: 0 success, 1 a failed expectation, 2 a bad script, module or command line.
 
 #include "duration.h"
@@ -110,7 +112,11 @@ int main(int argc, char** argv)
 #if defined(PANELHOST_RENDER)
     host::RenderOptions render_options;
     auto* render = app.add_subcommand("render", "draw one gauge into a PNG picture, after an optional script");
-    render->add_option("gauge", render_options.gauge, "the gauge name, or the path of its .gau")->required();
+    render->add_option("gauge", render_options.gauge, "the gauge name, or the path of its .gau; none: the panel");
+    render->add_option("--panel", render_options.panel, "load the gauges of this panel.cfg first");
+    render->add_option("--flight", render_options.flight, "start this flight file (TOML) first");
+    render->add_option("--window", render_options.window, "the window of the panel to draw (0 = the first)")
+        ->check(CLI::NonNegativeNumber);
     render->add_option("-o,--output", render_options.output, "the PNG to write (default: GAUGE.png)");
     render->add_option("--script", render_options.script, "a script to run first");
     render->add_option("--scale", render_options.scale, "draw every pixel as N x N pixels")
@@ -131,7 +137,8 @@ int main(int argc, char** argv)
     if (*render) {
         render_options.module_dirs.push_back(host::executable_dir() / "gauges");
         if (render_options.output.empty())
-            render_options.output = fs::path(render_options.gauge).stem().string() + ".png";
+            render_options.output =
+                render_options.gauge.empty() ? fs::path("panel.png") : fs::path(fs::path(render_options.gauge).stem().string() + ".png");
         return host::render_command(render_options, std::cout, std::cerr);
     }
 #endif

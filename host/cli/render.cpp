@@ -1,11 +1,15 @@
 #include "render.h"
 
 #include "compositor.h"
+#include "flight_file.h"
 #include "panel.h"
+#include "panel_config.h"
+#include "panel_picture.h"
 #include "picture_diff.h"
 #include "png_file.h"
 #include "script.h"
 
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 
@@ -48,21 +52,45 @@ fs::path difference_file(const fs::path& output)
 int render_command(const RenderOptions& options, std::ostream& out, std::ostream& err)
 {
     try {
+        // Everything is read before anything runs.
+        std::vector<ScriptLine> script;
+        if (!options.script.empty()) script = read_script(options.script);
+        std::optional<PanelConfig> config;
+        if (!options.panel.empty()) config = read_panel_config(options.panel);
+        std::optional<Flight> flight;
+        if (!options.flight.empty()) flight = read_flight(options.flight);
+
         Panel panel;
+        if (config) load_panel(panel, *config, options.module_dirs);
+        if (flight) panel.sim().load_flight(*flight);
         int failures = 0;
-        if (!options.script.empty()) {
+        if (!script.empty()) {
             ScriptOptions script_options;
             script_options.module_dirs = options.module_dirs;
             script_options.out = &out;
-            failures = run_script(read_script(options.script), panel, script_options);
+            failures = run_script(script, panel, script_options);
         }
-        Gauge& gauge = gauge_to_render(panel, options);
 
         draw::Fonts fonts;
-        draw::Image picture = draw::scaled(draw::render_gauge(gauge, fonts), options.scale);
+        draw::Image picture;
+        std::string what;
+        if (!options.gauge.empty()) {
+            Gauge& gauge = gauge_to_render(panel, options);
+            picture = draw::render_gauge(gauge, fonts);
+            what = gauge.name();
+        } else {
+            if (panel.windows().empty())
+                throw std::runtime_error("nothing to draw: name a gauge, or a panel with --panel or the script");
+            bool drawn = !panel.gauges().empty();
+            for (const auto& g : panel.gauges()) drawn = drawn && g->drawn();
+            if (!drawn) panel.frame();
+            picture = draw::render_panel_window(panel, options.window, fonts);
+            what = "panel window " + panel.windows()[options.window].section;
+        }
+        picture = draw::scaled(picture, options.scale);
         if (options.output.has_parent_path()) fs::create_directories(options.output.parent_path());
         draw::write_png(picture, options.output);
-        out << options.output.string() << ": " << gauge.name() << ", " << picture.width() << " x " << picture.height()
+        out << options.output.string() << ": " << what << ", " << picture.width() << " x " << picture.height()
             << "\n";
         if (failures) {
             err << options.script.string() << ": " << failures << " expectation(s) failed\n";

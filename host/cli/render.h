@@ -1,4 +1,4 @@
-// `panelhost render`: one gauge as a picture, after an optional script.
+// `panelhost render`: one gauge, or a whole panel window, as a picture, after an optional script.
 #pragma once
 
 #include <filesystem>
@@ -9,7 +9,10 @@
 namespace host {
 
 struct RenderOptions {
-    std::string gauge;                                // gauge name, or a module's path
+    std::string gauge;                                // gauge name, or a module's path; empty: the panel
+    std::filesystem::path panel;                      // a panel.cfg to load first; may be empty
+    std::filesystem::path flight;                     // a flight to start first; may be empty
+    int window = 0;                                   // which window of the panel to draw
     std::filesystem::path script;                     // run first; may be empty
     std::filesystem::path output;                     // the PNG to write
     int scale = 1;                                    // every pixel drawn as scale x scale

@@ -1,5 +1,6 @@
 #include "image.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace host::draw {
@@ -16,6 +17,35 @@ Image scaled(const Image& image, int factor)
     Image out(image.width() * factor, image.height() * factor);
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x) out.at(x, y) = image.at(x / factor, y / factor);
+    return out;
+}
+
+Image resized(const Image& image, int width, int height)
+{
+    if (width < 1 || height < 1) throw std::invalid_argument("a picture needs a size of at least 1 x 1");
+    if (width == image.width() && height == image.height()) return image;
+    Image out(width, height);
+    for (int y = 0; y < height; ++y) {
+        const int top = y * image.height() / height;
+        const int bottom = std::max(top + 1, (y + 1) * image.height() / height);
+        for (int x = 0; x < width; ++x) {
+            const int left = x * image.width() / width;
+            const int right = std::max(left + 1, (x + 1) * image.width() / width);
+            uint64_t r = 0, g = 0, b = 0, a = 0, count = 0;
+            for (int sy = top; sy < bottom; ++sy)
+                for (int sx = left; sx < right; ++sx) {
+                    const Rgba& p = image.at(sx, sy);
+                    r += uint64_t{p.r} * p.a;
+                    g += uint64_t{p.g} * p.a;
+                    b += uint64_t{p.b} * p.a;
+                    a += p.a;
+                    ++count;
+                }
+            if (a == 0) continue;
+            out.at(x, y) = Rgba{static_cast<uint8_t>(r / a), static_cast<uint8_t>(g / a), static_cast<uint8_t>(b / a),
+                                static_cast<uint8_t>(a / count)};
+        }
+    }
     return out;
 }
 

@@ -45,4 +45,9 @@ private:
 // Every pixel repeated `factor` times in both directions.
 Image scaled(const Image& image, int factor);
 
+// The picture brought to another size: each new pixel the average of the pixels it covers (taken nearest
+// when enlarging), transparent pixels counting for nothing, so that a gauge drawn smaller than its bitmaps
+// stays smooth and keeps its transparent corners.
+Image resized(const Image& image, int width, int height);
+
 } // namespace host::draw

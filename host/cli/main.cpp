@@ -10,13 +10,13 @@
 
 #include "duration.h"
 #include "fly.h"
-#include "flight_file.h"
 #include "inspect.h"
 #include "panel.h"
 #if defined(PANELHOST_RENDER)
 #include "render.h"
 #endif
 #include "script.h"
+#include "setup.h"
 #include "trace.h"
 #include "dynamic_library.h"
 
@@ -55,19 +55,12 @@ int run_command(const RunOptions& run)
         } else if (run.script.empty()) {
             throw std::runtime_error("--for DURATION says how long to fly");
         }
-        std::vector<host::ScriptLine> script;
-        if (!run.script.empty()) script = host::read_script(run.script);
-        std::optional<host::Flight> flight;
-        if (!run.flight.empty()) flight = host::read_flight(run.flight);
-        std::optional<host::PanelConfig> config;
-        if (!run.panel.empty()) config = host::read_panel_config(run.panel);
+        const host::PanelSetup setup = host::read_setup(run.script, run.panel, run.flight);
         if (!run.trace.empty()) trace = std::make_unique<host::Trace>(run.trace);
         options.trace = trace.get();
 
         host::Panel panel;
-        if (config) host::load_panel(panel, *config, options.module_dirs);
-        if (flight) panel.sim().load_flight(*flight);
-        int failures = script.empty() ? 0 : host::run_script(script, panel, options);
+        const int failures = host::start_setup(panel, setup, options);
         if (seconds) {
             const bool terminal = isatty(STDERR_FILENO);
             auto result = host::fly(panel, *seconds, trace.get(), terminal ? &std::cerr : nullptr);
@@ -78,7 +71,7 @@ int run_command(const RunOptions& run)
             std::cout << name << ": " << failures << " expectation(s) failed\n";
             return 1;
         }
-        if (!script.empty()) std::cout << name << ": all expectations met\n";
+        if (!setup.script.empty()) std::cout << name << ": all expectations met\n";
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "panelhost: " << e.what() << "\n";

@@ -1,15 +1,13 @@
 #include "render.h"
 
 #include "compositor.h"
-#include "flight_file.h"
 #include "panel.h"
-#include "panel_config.h"
 #include "panel_picture.h"
 #include "picture_diff.h"
 #include "png_file.h"
 #include "script.h"
+#include "setup.h"
 
-#include <optional>
 #include <ostream>
 #include <stdexcept>
 
@@ -52,24 +50,12 @@ fs::path difference_file(const fs::path& output)
 int render_command(const RenderOptions& options, std::ostream& out, std::ostream& err)
 {
     try {
-        // Everything is read before anything runs.
-        std::vector<ScriptLine> script;
-        if (!options.script.empty()) script = read_script(options.script);
-        std::optional<PanelConfig> config;
-        if (!options.panel.empty()) config = read_panel_config(options.panel);
-        std::optional<Flight> flight;
-        if (!options.flight.empty()) flight = read_flight(options.flight);
-
+        const PanelSetup setup = read_setup(options.script, options.panel, options.flight);
         Panel panel;
-        if (config) load_panel(panel, *config, options.module_dirs);
-        if (flight) panel.sim().load_flight(*flight);
-        int failures = 0;
-        if (!script.empty()) {
-            ScriptOptions script_options;
-            script_options.module_dirs = options.module_dirs;
-            script_options.out = &out;
-            failures = run_script(script, panel, script_options);
-        }
+        ScriptOptions script_options;
+        script_options.module_dirs = options.module_dirs;
+        script_options.out = &out;
+        const int failures = start_setup(panel, setup, script_options);
 
         draw::Fonts fonts;
         draw::Image picture;

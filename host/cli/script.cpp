@@ -122,6 +122,7 @@ uint64_t frames_of_seconds(const ScriptLine& line)
     return static_cast<uint64_t>(std::llround(frames));
 }
 
+// A file or folder a script names, taken from the script's own folder unless the path is absolute.
 fs::path relative_to(const ScriptLine& line, const std::string& name)
 {
     fs::path p(name);
@@ -232,7 +233,7 @@ private:
     {
         fs::path given(name);
         if (given.extension() == ".gau" || name.find('/') != std::string::npos) {
-            fs::path p = given.is_absolute() ? given : line.file.parent_path() / given;
+            fs::path p = relative_to(line, name);
             if (!fs::exists(p)) fail(line, "no module " + p.string());
             return p;
         }
@@ -257,8 +258,7 @@ private:
         const auto& w = line.words;
         const std::string& cmd = w[0];
         if (cmd == "modules") {
-            fs::path dir(w[1]);
-            dirs_.insert(dirs_.begin(), dir.is_absolute() ? dir : line.file.parent_path() / dir);
+            dirs_.insert(dirs_.begin(), relative_to(line, w[1]));
         } else if (cmd == "load") {
             panel_.load(find_module(line, w[1]));
         } else if (cmd == "panel") {

@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include "flight_file.h"
+#include "module_search.h"
 #include "panel.h"
 #include "panel_config.h"
 #include "trace.h"
@@ -237,13 +238,7 @@ private:
             if (!fs::exists(p)) fail(line, "no module " + p.string());
             return p;
         }
-        for (const fs::path& dir : dirs_) {
-            fs::path p = dir / (name + ".gau");
-            if (fs::exists(p)) return p;
-        }
-        std::string searched;
-        for (const fs::path& dir : dirs_) searched += (searched.empty() ? "" : ", ") + dir.string();
-        fail(line, "no module " + name + ".gau in " + (searched.empty() ? "any folder" : searched));
+        return find_module_file(name, dirs_);
     }
 
     void failed(const ScriptLine& line, const std::string& what, const Gauge* gauge = nullptr)

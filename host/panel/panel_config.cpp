@@ -1,5 +1,6 @@
 #include "panel_config.h"
 
+#include "module_search.h"
 #include "panel.h"
 
 #include <algorithm>
@@ -191,20 +192,9 @@ void load_panel(Panel& panel, const PanelConfig& config, const std::vector<fs::p
     dirs.insert(dirs.end(), module_dirs.begin(), module_dirs.end());
     for (const GaugePlacement& g : config.gauges) {
         const std::string where = config.file.string() + ":" + std::to_string(g.line) + ": ";
-        fs::path module;
-        for (const fs::path& dir : dirs)
-            if (fs::exists(dir / (g.module + ".gau"))) {
-                module = dir / (g.module + ".gau");
-                break;
-            }
-        if (module.empty()) {
-            std::string searched;
-            for (const fs::path& dir : dirs) searched += (searched.empty() ? "" : ", ") + dir.string();
-            throw PanelConfigError(where + "no module " + g.module + ".gau in " + searched);
-        }
         Gauge* gauge = nullptr;
         try {
-            gauge = &panel.load(module);
+            gauge = &panel.load(find_module_file(g.module, dirs));
         } catch (const std::exception& e) {
             throw PanelConfigError(where + e.what());
         }

@@ -1,6 +1,7 @@
 #include "render.h"
 
 #include "compositor.h"
+#include "module_search.h"
 #include "panel.h"
 #include "panel_picture.h"
 #include "picture_diff.h"
@@ -23,17 +24,10 @@ Gauge& gauge_to_render(Panel& panel, const RenderOptions& options)
     const std::string name = fs::path(options.gauge).stem().string();
     Gauge* gauge = panel.find(name);
     if (!gauge) {
-        ScriptOptions load_options;
-        load_options.module_dirs = options.module_dirs;
-        const std::string where = "panelhost render:1: ";
-        try {
-            run_script({ScriptLine{"panelhost render", 1, {"load", options.gauge}}}, panel, load_options);
-        } catch (const ScriptError& e) {
-            // The load comes from the command line, not from a script line.
-            const std::string message = e.what();
-            throw std::runtime_error(message.rfind(where, 0) == 0 ? message.substr(where.size()) : message);
-        }
-        gauge = panel.gauges().back().get();
+        // A module named by its path, or by its gauge name from the module folders.
+        const fs::path given(options.gauge);
+        const bool path = given.extension() == ".gau" || options.gauge.find('/') != std::string::npos;
+        gauge = &panel.load(path ? given : find_module_file(options.gauge, options.module_dirs));
     }
     if (!gauge->drawn()) panel.frame();
     return *gauge;

@@ -5,6 +5,7 @@
 #include "bmp_header.h"
 #include "gauge_names.h"
 #include "module_symbols.h"
+#include "panel_config.h"
 #include "panel_fixture.h"
 
 #include <sstream>
@@ -282,4 +283,27 @@ TEST_P(Conformance, EveryTextStaysInsideItsBuffer)
             if (v.kind == host::ElementKind::String)
                 EXPECT_LT(v.text.size(), capacity) << "element " << v.index << " " << v.name << " ends in its buffer";
     }
+}
+
+TEST_P(Conformance, StandsOnTheCataloguePanel)
+{
+    const host::PanelConfig catalogue = host::read_panel_config(SOURCE_DIR "/panels/catalogue/panel.cfg");
+    int lines = 0;
+    for (const host::GaugePlacement& g : catalogue.gauges) lines += g.gauge == name && g.module == name;
+    EXPECT_EQ(lines, 1) << name << "!" << name << " on one line of panels/catalogue/panel.cfg";
+}
+
+// Every gauge of the catalogue together on one panel, as a pilot flies it: all load, install, run and
+// take clicks side by side.
+TEST(Catalogue, EveryGaugeRunsBesideTheOthers)
+{
+    host::Panel panel;
+    host::load_panel(panel, host::read_panel_config(SOURCE_DIR "/panels/catalogue/panel.cfg"), {GAUGE_DIR});
+    panel.sim().set(773, 1.0);
+    ASSERT_NO_THROW({
+        panel.frames(2);
+        for (const auto& g : panel.gauges()) click_all(panel, *g);
+        panel.frames(36);
+    });
+    EXPECT_EQ(panel.gauges().size(), deliverables().size());
 }

@@ -3,14 +3,19 @@
 # <family>_faceplate.h,
 #     enum Element : int { BACKGROUND = 1, ACTIVE_DISPLAY, ..., ELEMENT_COUNT = POWER_KNOB };
 #     enum Hotspot : int { TRANSFER_KEY = 1, ..., HOTSPOT_COUNT = EC_KEY };
-# and the build reads them from there: the module exports nothing but Linkage and ImportTable, so the host
-# cannot ask a module for its names. At the end of the configure run the names of every gauge registered
-# here are written, in lower case and in enum order, to build/generated/gauge_names.inc, which the host
-# compiles in; editing a faceplate header configures again.
+# (plain lists: one name per entry, no preprocessor lines inside), and the build reads them from there: the
+# module exports nothing but Linkage and ImportTable, so the host cannot ask a module for its names. At the
+# end of the configure run the names of every gauge registered here are written, in lower case and in enum
+# order, to build/generated/gauge_names.inc, which the host compiles in; editing a faceplate header
+# configures again.
 #
 #   gauge_faceplate_names(GAUGE HEADER)
 
 function(gauge_faceplate_names gauge header)
+    if(NOT EXISTS ${header})
+        message(FATAL_ERROR "${gauge}: ${header} is missing: it numbers the gauge's elements and hotspots "
+                            "(enum Element and enum Hotspot, see cmake/gauge_names.cmake)")
+    endif()
     set_property(GLOBAL APPEND PROPERTY GAUGE_FACEPLATE_NAMES "${gauge}=${header}")
     set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${header})
 endfunction()
@@ -19,10 +24,11 @@ endfunction()
 function(_gauge_enum_names header kind out)
     file(READ ${header} text)
     string(REGEX REPLACE "//[^\n]*" "" text "${text}")
-    if(NOT text MATCHES "enum[ \t\n]+${kind}[^{]*{([^}]*)}")
+    string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
+    if(NOT text MATCHES "enum[ \t\n]+((class|struct)[ \t\n]+)?${kind}[^{]*{([^}]*)}")
         message(FATAL_ERROR "${header}: no enum ${kind}")
     endif()
-    string(REGEX REPLACE "[ \t\r\n]" "" body "${CMAKE_MATCH_1}")
+    string(REGEX REPLACE "[ \t\r\n]" "" body "${CMAKE_MATCH_3}")
     string(REPLACE "," ";" items "${body}")
     set(names "")
     set(position 0)

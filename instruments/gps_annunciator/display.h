@@ -24,15 +24,19 @@ FLOAT64 GAUGE_CALL keys_cb(ELEMENT_ICON*)
     return (nav_source == 1 ? NAV_GPS_KEY_LIT : 0) + (seq_latched == 1 ? GPS_SEQ_KEY_LIT : 0);
 }
 
-ELEMENT_ICON keys = {element_header(ELEMENT_TYPE_ICON, profile::KEYS_BITMAP, profile::KEYS_XY[0],
-                                    profile::KEYS_XY[1], nullptr),
-                     ICON_SETTING, module_var(0), KEY_FRAMES, keys_cb};
-ELEMENT_HEADER* const after_annunciators[] = {&keys.header, nullptr};
+extern ELEMENT_STATIC_IMAGE background;
+extern ELEMENT_ICON annunciators, keys;
+constexpr auto faceplate = element_chain(background, annunciators, keys);
+static_assert(faceplate.size() == ELEMENT_COUNT, "faceplate chain and its numbering disagree");
+
+ELEMENT_STATIC_IMAGE background = {
+    element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, faceplate.after(BACKGROUND, background)),
+    STATIC_IMAGE_SETTING};
 ELEMENT_ICON annunciators = {element_header(ELEMENT_TYPE_ICON, 0x1300, profile::ANNUNCIATORS_XY[0],
-                                            profile::ANNUNCIATORS_XY[1], after_annunciators),
+                                            profile::ANNUNCIATORS_XY[1], faceplate.after(ANNUNCIATORS, annunciators)),
                              ICON_SETTING, module_var(0), ANNUNCIATOR_FRAMES, annunciators_cb};
-ELEMENT_HEADER* const after_background[] = {&annunciators.header, nullptr};
-ELEMENT_STATIC_IMAGE background = {element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, after_background),
-                                   STATIC_IMAGE_SETTING};
+ELEMENT_ICON keys = {element_header(ELEMENT_TYPE_ICON, profile::KEYS_BITMAP, profile::KEYS_XY[0], profile::KEYS_XY[1],
+                                    faceplate.after(KEYS, keys)),
+                     ICON_SETTING, module_var(0), KEY_FRAMES, keys_cb};
 
 } // namespace

@@ -112,33 +112,44 @@ constexpr ELEMENT_STRING lcd_text(int32_t x, int32_t width, int32_t token, STRIN
 // The six key lights lie exactly on top of one another.
 constexpr int32_t KEY_LIGHTS_X = 107, KEY_LIGHTS_Y = 52;
 
-ELEMENT_ICON deviation_alert = icon(0x2100, 375, 17, 2, deviation_alert_cb, nullptr);
-ELEMENT_HEADER* const after_deviation_below[] = {&deviation_alert.header, nullptr};
-ELEMENT_STRING deviation_below = lcd_text(375, 227, 0, deviation_below_cb, after_deviation_below);
-ELEMENT_HEADER* const after_deviation_above[] = {&deviation_below.header, nullptr};
-ELEMENT_STRING deviation_above = lcd_text(375, 227, 0, deviation_above_cb, after_deviation_above);
-ELEMENT_HEADER* const after_altitude[] = {&deviation_above.header, nullptr};
-ELEMENT_STRING altitude_display = lcd_text(385, 217, 0, altitude_display_cb, after_altitude);
-ELEMENT_HEADER* const after_cursor[] = {&altitude_display.header, nullptr};
-ELEMENT_ICON digit_cursor = icon(0x2000, 85, 22, 5, digit_cursor_cb, after_cursor);
-ELEMENT_HEADER* const after_code[] = {&digit_cursor.header, nullptr};
-ELEMENT_STRING code_display = lcd_text(91, 511, SQUAWK, code_display_cb, after_code);
-ELEMENT_HEADER* const after_hld_light[] = {&code_display.header, nullptr};
-ELEMENT_ICON hld_light = icon(0x1700, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, hld_light_cb, after_hld_light);
-ELEMENT_HEADER* const after_vfr_light[] = {&hld_light.header, nullptr};
-ELEMENT_ICON vfr_light = icon(0x1600, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, vfr_light_cb, after_vfr_light);
-ELEMENT_HEADER* const after_alt_light[] = {&vfr_light.header, nullptr};
-ELEMENT_ICON alt_light = icon(0x1500, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, alt_light_cb, after_alt_light);
-ELEMENT_HEADER* const after_on_light[] = {&alt_light.header, nullptr};
-ELEMENT_ICON on_light = icon(0x1400, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, on_light_cb, after_on_light);
-ELEMENT_HEADER* const after_sby_light[] = {&on_light.header, nullptr};
-ELEMENT_ICON sby_light = icon(0x1300, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, sby_light_cb, after_sby_light);
-ELEMENT_HEADER* const after_ident_light[] = {&sby_light.header, nullptr};
-ELEMENT_ICON ident_light = icon(0x1200, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, ident_light_cb, after_ident_light);
-ELEMENT_HEADER* const after_power_knob[] = {&ident_light.header, nullptr};
-ELEMENT_ICON power_knob = icon(0x1100, 28, 71, 2, power_knob_cb, after_power_knob);
-ELEMENT_HEADER* const after_background[] = {&power_knob.header, nullptr};
-ELEMENT_STATIC_IMAGE background = {element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, after_background),
-                                   STATIC_IMAGE_SETTING};
+extern ELEMENT_STATIC_IMAGE background;
+extern ELEMENT_ICON power_knob, ident_light, sby_light, on_light, alt_light, vfr_light, hld_light;
+extern ELEMENT_STRING code_display;
+extern ELEMENT_ICON digit_cursor;
+extern ELEMENT_STRING altitude_display, deviation_above, deviation_below;
+extern ELEMENT_ICON deviation_alert;
+constexpr auto faceplate = element_chain(background, power_knob, ident_light, sby_light, on_light, alt_light,
+                                         vfr_light, hld_light, code_display, digit_cursor, altitude_display,
+                                         deviation_above, deviation_below, deviation_alert);
+static_assert(faceplate.size() == ELEMENT_COUNT, "faceplate chain and its numbering disagree");
+
+ELEMENT_STATIC_IMAGE background = {
+    element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, faceplate.after(BACKGROUND, background)),
+    STATIC_IMAGE_SETTING};
+ELEMENT_ICON power_knob = icon(0x1100, 28, 71, 2, power_knob_cb, faceplate.after(POWER_KNOB, power_knob));
+ELEMENT_ICON ident_light =
+    icon(0x1200, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, ident_light_cb, faceplate.after(IDENT_LIGHT, ident_light));
+ELEMENT_ICON sby_light =
+    icon(0x1300, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, sby_light_cb, faceplate.after(SBY_LIGHT, sby_light));
+ELEMENT_ICON on_light = icon(0x1400, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, on_light_cb, faceplate.after(ON_LIGHT, on_light));
+ELEMENT_ICON alt_light =
+    icon(0x1500, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, alt_light_cb, faceplate.after(ALT_LIGHT, alt_light));
+ELEMENT_ICON vfr_light =
+    icon(0x1600, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, vfr_light_cb, faceplate.after(VFR_LIGHT, vfr_light));
+ELEMENT_ICON hld_light =
+    icon(0x1700, KEY_LIGHTS_X, KEY_LIGHTS_Y, 2, hld_light_cb, faceplate.after(HLD_LIGHT, hld_light));
+ELEMENT_STRING code_display =
+    lcd_text(91, 511, SQUAWK, code_display_cb, faceplate.after(CODE_DISPLAY, code_display));
+// Five frames: none, then one for each digit it marks.
+ELEMENT_ICON digit_cursor = icon(0x2000, 85, 22, 5, digit_cursor_cb, faceplate.after(DIGIT_CURSOR, digit_cursor));
+ELEMENT_STRING altitude_display =
+    lcd_text(385, 217, 0, altitude_display_cb, faceplate.after(ALTITUDE_DISPLAY, altitude_display));
+ELEMENT_STRING deviation_above =
+    lcd_text(375, 227, 0, deviation_above_cb, faceplate.after(DEVIATION_ABOVE, deviation_above));
+ELEMENT_STRING deviation_below =
+    lcd_text(375, 227, 0, deviation_below_cb, faceplate.after(DEVIATION_BELOW, deviation_below));
+// Declared with two frames, of which only the first is ever shown.
+ELEMENT_ICON deviation_alert =
+    icon(0x2100, 375, 17, 2, deviation_alert_cb, faceplate.after(DEVIATION_ALERT, deviation_alert));
 
 } // namespace

@@ -1,7 +1,14 @@
 // The annunciator unit in both builds, beside a navigator that publishes its message code as "send_msg",
 // and alone.
+#include "fly.h"
 #include "gps_annunciator_faceplate.h"
 #include "panel_fixture.h"
+#include "trace.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <sstream>
 
 using namespace gps_annunciator;
 
@@ -174,4 +181,33 @@ TEST_P(Annunciator, DarkUnlessTheBusCarriesExactlyOne)
         EXPECT_EQ(lamps(), c.lamps) << "bus " << c.bus;
         EXPECT_EQ(keys(), c.lamps == ALL_DARK ? KEYS_UNLIT : NAV_GPS_KEY_LIT) << "bus " << c.bus;
     }
+}
+
+// What the NAV/GPS key did is visible outside the gauges too: in the trace of every frame and in the
+// summary after a run.
+TEST_P(Annunciator, NavigationSourceShowsInTheTraceAndTheRunSummary)
+{
+    load_unit();
+    start();
+    const auto file = std::filesystem::path(::testing::TempDir()) / (std::string(GetParam()) + ".trace");
+    {
+        host::Trace trace(file);
+        for (int i = 0; i < 2; ++i) {
+            panel.click(*unit, NAV_GPS_KEY);
+            panel.frame();
+            trace.record(panel);
+        }
+        panel.sim().set(NAV_SOURCE, 2);
+        panel.frame();
+        trace.record(panel);
+    }
+    std::ifstream in(file);
+    std::vector<std::string> sources;
+    for (std::string line; std::getline(in, line);) sources.push_back(nlohmann::json::parse(line).at("nav_source"));
+    EXPECT_EQ(sources, (std::vector<std::string>{"GPS", "NAV", "2"}));
+
+    panel.sim().set(NAV_SOURCE, 1);
+    std::ostringstream summary;
+    host::print_summary(panel, host::FlyResult{}, summary);
+    EXPECT_NE(summary.str().find("\n  navigation source GPS\n"), std::string::npos) << summary.str();
 }

@@ -2,6 +2,7 @@
 // and alone.
 #include "fly.h"
 #include "gps_annunciator_faceplate.h"
+#include "panel_config.h"
 #include "panel_fixture.h"
 #include "trace.h"
 
@@ -84,6 +85,64 @@ TEST_P(Annunciator, WithNavigatorTheUnitsResetClearsThePublishedMessageOnce)
     EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
     panel.frames(3);
     EXPECT_TEXT(panel.gauge(navigator.gauge), 2, "seen 3") << "no second write";
+}
+
+// A panel.cfg may list the unit before or after its navigator: either way the unit finds the message.
+class AnnunciatorOnPanel : public Annunciator {
+protected:
+    void load_panel_with_unit(bool first)
+    {
+        const std::string unit_line = std::string(GetParam()) + "!" + GetParam() + ", 0, 0, 246, 246\n";
+        const std::string navigator_line = std::string(navigator.gauge) + "!" + navigator.gauge + ", 246, 0, 100, 30\n";
+        const std::string text = "[Window00]\nsize_mm=400,250\n" + std::string("gauge00=") +
+                                 (first ? unit_line : navigator_line) + "gauge01=" + (first ? navigator_line : unit_line);
+        host::load_panel(panel, host::parse_panel_config(text, "panel.cfg"), {GAUGE_DIR, TEST_GAUGE_DIR});
+        unit = &panel.gauge(GetParam());
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Builds, AnnunciatorOnPanel, ::testing::ValuesIn(BUILDS),
+                         [](const auto& info) { return std::string(info.param).substr(15); });
+
+TEST_P(AnnunciatorOnPanel, WithNavigatorListedAfterTheUnit)
+{
+    load_panel_with_unit(true);
+    start();
+    Navigator::raise(panel, 2);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
+}
+
+TEST_P(AnnunciatorOnPanel, WithNavigatorListedBeforeTheUnit)
+{
+    load_panel_with_unit(false);
+    start();
+    Navigator::raise(panel, 2);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
+}
+
+// The navigator killed withdraws its message: MSG goes dark. Installed again it publishes again, and MSG
+// follows it. Unloaded, it leaves the unit reading no message, not freed memory.
+TEST_P(Annunciator, WithNavigatorKilledAndReinstalled)
+{
+    host::Gauge& nav = load_navigator();
+    load_unit();
+    start();
+    Navigator::raise(panel, 1);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
+
+    panel.kill(nav);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_LIT) << "no navigator publishes a message";
+    panel.install(nav);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
+
+    panel.unload(navigator.gauge);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_LIT);
 }
 
 TEST_P(Annunciator, WithoutNavigatorMsgStaysDarkAndTheResetWritesNothing)

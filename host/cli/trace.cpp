@@ -48,6 +48,7 @@ void Trace::record(const Panel& panel)
     json vars = json::object();
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
+    line["nav_source"] = panel.sim().navigation_source();
     out_ << line.dump() << '\n';
 }
 

@@ -18,14 +18,13 @@
 #include "bcd_frequency.h"
 #include "com_radio_faceplate.h"
 #include "emergency_channel.h"
+#include "monitor_key.h"
 
 namespace {
 
 using namespace com_radio;
 
-constexpr int32_t  BUS_POWER   = 773;
-constexpr uint32_t MONITOR_ON  = 66513;   // 0x103D1
-constexpr uint32_t MONITOR_OFF = 66514;   // 0x103D2
+constexpr int32_t BUS_POWER = 773;
 
 constexpr ComTuningEvents TUNING = {profile::STANDBY_MHZ_DOWN, profile::STANDBY_MHZ_UP, profile::STANDBY_KHZ_DOWN,
                                     profile::STANDBY_KHZ_UP, profile::SWAP};
@@ -134,13 +133,10 @@ int32_t GAUGE_CALL power_knob_right(PIXPOINT*, uint32_t)
     return 0;
 }
 
-// MON toggles while powered; unpowered it can only switch monitoring off, and says so every time.
 int32_t GAUGE_CALL mon_key(PIXPOINT*, uint32_t)
 {
     play_sound(SOFT_CLICK_SOUND);
-    if (monitor_on != 0) monitor_on = 0;
-    else monitor_on = powered == 1 ? 1 : 0;
-    trigger_key_event(monitor_on == 1 ? MONITOR_ON : MONITOR_OFF, 0);
+    toggle_monitor(monitor_on, powered);
     return 0;
 }
 

@@ -19,6 +19,7 @@
 #include "com_radio_faceplate.h"
 #include "emergency_channel.h"
 #include "monitor_key.h"
+#include "power_knob.h"
 
 namespace {
 
@@ -123,19 +124,13 @@ int32_t GAUGE_CALL tuning_knob(PIXPOINT*, uint32_t)
 // The power knob clicks only when it actually turns.
 int32_t GAUGE_CALL power_knob_left(PIXPOINT*, uint32_t)
 {
-    if (power_switch == 1) {
-        power_switch = 0;
-        play_sound(CLICK_SOUND);
-    }
+    turn_power_knob(power_switch, 0);
     return 0;
 }
 
 int32_t GAUGE_CALL power_knob_right(PIXPOINT*, uint32_t)
 {
-    if (power_switch == 0) {
-        power_switch = 1;
-        play_sound(CLICK_SOUND);
-    }
+    turn_power_knob(power_switch, 1);
     return 0;
 }
 

@@ -19,20 +19,13 @@ void close_menu_on_power_loss()
 // The power knob clicks only when it actually turns; turning it off closes the menu.
 int32_t GAUGE_CALL power_knob_left(PIXPOINT*, uint32_t)
 {
-    if (power_switch == 1) {
-        power_switch = 0;
-        play_sound(CLICK_SOUND);
-        close_menu_on_power_loss();
-    }
+    if (turn_power_knob(power_switch, 0)) close_menu_on_power_loss();
     return 0;
 }
 
 int32_t GAUGE_CALL power_knob_right(PIXPOINT*, uint32_t)
 {
-    if (power_switch == 0) {
-        power_switch = 1;
-        play_sound(CLICK_SOUND);
-    }
+    turn_power_knob(power_switch, 1);
     return 0;
 }
 

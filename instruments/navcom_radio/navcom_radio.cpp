@@ -38,6 +38,7 @@
 #include "../com_radio/bcd_frequency.h"
 #include "../com_radio/emergency_channel.h"
 #include "../com_radio/monitor_key.h"
+#include "../com_radio/power_knob.h"
 #include "navcom_radio_faceplate.h"
 
 namespace {

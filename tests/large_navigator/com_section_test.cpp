@@ -1,0 +1,1 @@
+#include "navigator_fixture.h"

@@ -29,9 +29,10 @@
 
 namespace {
 
-// Not constant expressions: reaching one while the compiler evaluates `after` stops the build.
-[[maybe_unused]] void element_number_outside_the_chain() {}
-[[maybe_unused]] void element_named_by_another_elements_number() {}
+// Not constexpr: reaching one of these while the compiler evaluates a chain stops the build, and the
+// message names it.
+inline void element_number_outside_the_chain() {}
+inline void element_named_by_another_elements_number() {}
 
 template <std::size_t N>
 struct ElementChain {
@@ -48,8 +49,8 @@ struct ElementChain {
     consteval ELEMENT_HEADER* const* after(int number, const Element& self) const
     {
         if (number < 1 || static_cast<std::size_t>(number) > N) element_number_outside_the_chain();
-        if (order[number - 1] != &self.header) element_named_by_another_elements_number();
-        return static_cast<std::size_t>(number) < N ? links[number - 1] : nullptr;
+        else if (order[number - 1] != &self.header) element_named_by_another_elements_number();
+        return number >= 1 && static_cast<std::size_t>(number) < N ? links[number - 1] : nullptr;
     }
 };
 

@@ -32,7 +32,6 @@
 //   not; the knobs are silent.
 
 #include "gauge_module.h"
-#include "element_chain.h"
 #include GAUGE_PROFILE
 
 #include "navigator_faceplate.h"

@@ -83,7 +83,7 @@ TEST(PanelConfig, TheDefaultPanelLoadsItsGauges)
 {
     Panel panel;
     load_panel(panel, read_panel_config(SOURCE_DIR "/panels/default/panel.cfg"), {GAUGE_DIR});
-    ASSERT_EQ(panel.gauges().size(), 2u);
+    ASSERT_EQ(panel.gauges().size(), 3u);
     const GaugePlacement* com2 = panel.placement("COM2_Corvane_QT3");
     ASSERT_NE(com2, nullptr);
     EXPECT_EQ(com2->y, 123);

@@ -34,7 +34,8 @@
 #include "gauge_module.h"
 #include GAUGE_PROFILE
 
-#include "navigator_faceplate.h"
+#include "large_navigator_faceplate.h"
+#include "gps_only_faceplate.h"
 
 namespace {
 using namespace large_navigator;
@@ -81,8 +82,8 @@ constexpr int SCREEN_NUMBER = SELF_TEST_SCREEN;
 constexpr int FACEPLATE_SIZE = ELEMENT_COUNT;
 #define NAVIGATOR_FREQUENCY_DISPLAYS active_frequency, standby_frequency,
 #else
-constexpr int SCREEN_NUMBER = GPS_ONLY_SELF_TEST_SCREEN;
-constexpr int FACEPLATE_SIZE = GPS_ONLY_ELEMENT_COUNT;
+constexpr int SCREEN_NUMBER = gps_only::SELF_TEST_SCREEN;
+constexpr int FACEPLATE_SIZE = gps_only::ELEMENT_COUNT;
 #define NAVIGATOR_FREQUENCY_DISPLAYS
 #endif
 
@@ -214,7 +215,7 @@ constexpr MOUSERECT hotspots[] = {
     hotspot_end_of_parent(),
     hotspot_end_of_list(),
 };
-static_assert(std::size(hotspots) == (NAVIGATOR_COM_SECTION ? int{HOTSPOT_COUNT} : int{GPS_ONLY_HOTSPOT_COUNT}) + 3,
+static_assert(std::size(hotspots) == (NAVIGATOR_COM_SECTION ? int{HOTSPOT_COUNT} : int{gps_only::HOTSPOT_COUNT}) + 3,
               "hotspot table and its numbering disagree");
 
 GAUGEHDR gauge_header = {GAUGE_HEADER_VERSION, profile::GAUGE_NAME, &background.header,

@@ -1,7 +1,8 @@
 // The large navigator on a panel of its own, driven like a pilot would: power, keys, knobs, frames.
 #pragma once
 
-#include "navigator_faceplate.h"
+#include "large_navigator_faceplate.h"
+#include "gps_only_faceplate.h"
 #include "panel_fixture.h"
 
 #include <cmath>
@@ -24,8 +25,8 @@ inline void PrintTo(const Build& b, std::ostream* os) { *os << b.name; }
 
 inline const Build COM1{"GPSCOM1_Corvane_RN4", true, SELF_TEST_SCREEN, INT_KEY, ELEMENT_COUNT, HOTSPOT_COUNT};
 inline const Build COM2{"GPSCOM2_Corvane_RN4", true, SELF_TEST_SCREEN, INT_KEY, ELEMENT_COUNT, HOTSPOT_COUNT};
-inline const Build GPS{"GPS_Corvane_RN3", false, GPS_ONLY_SELF_TEST_SCREEN, GPS_ONLY_INT_KEY, GPS_ONLY_ELEMENT_COUNT,
-                       GPS_ONLY_HOTSPOT_COUNT};
+inline const Build GPS{"GPS_Corvane_RN3", false, gps_only::SELF_TEST_SCREEN, gps_only::INT_KEY,
+                       gps_only::ELEMENT_COUNT, gps_only::HOTSPOT_COUNT};
 
 inline std::string build_label(const ::testing::TestParamInfo<Build>& info)
 {

@@ -1,6 +1,6 @@
 // The large navigator's faceplate and hotspot numbers, in drawing and table order, so that code, tests and
 // traces can name "the bearing display" instead of a bare number. The GPS-only build leaves out the two
-// COM frequency displays and the three COM controls; its screen and its INT key follow directly.
+// COM frequency displays and the three COM controls: gps_only_faceplate.h numbers its own.
 #pragma once
 
 namespace large_navigator {
@@ -58,12 +58,6 @@ enum Element : int {
     ELEMENT_COUNT = SELF_TEST_SCREEN,
 };
 
-// Without the COM section the screen is drawn right after the flags reader.
-enum GpsOnlyElement : int {
-    GPS_ONLY_SELF_TEST_SCREEN = FLAGS_READER + 1,
-    GPS_ONLY_ELEMENT_COUNT = GPS_ONLY_SELF_TEST_SCREEN,
-};
-
 enum Hotspot : int {
     POWER_KNOB_OFF = 1,
     POWER_KNOB_ON,
@@ -81,11 +75,6 @@ enum Hotspot : int {
     INFO_KEY,
     INT_KEY,
     HOTSPOT_COUNT = INT_KEY,
-};
-
-enum GpsOnlyHotspot : int {
-    GPS_ONLY_INT_KEY = SEL_KEY + 1,
-    GPS_ONLY_HOTSPOT_COUNT = GPS_ONLY_INT_KEY,
 };
 
 // Page groups and what `page_group` holds during the self-test.

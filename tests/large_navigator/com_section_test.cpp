@@ -198,3 +198,18 @@ TEST_F(GpsOnly, TrackTakesTheUnroundedWindAngle)
         EXPECT_TEXT(g(), TRACK, b.name == GPS.name ? "Trk 011" : "Trk 010") << b.name;
     }
 }
+
+// A BCD digit above 9 is printed as it comes, in its place.
+TEST_P(ComSection, FrequencyDigitsAboveNineAsTheyCome)
+{
+    operate();
+    VAR_VALUE raw{};
+    raw.i = 0x21C0;
+    panel.sim().hold(com.standby, raw);
+    panel.frame();
+    EXPECT_TEXT(g(), STANDBY_FREQUENCY, "s121.12");
+    panel.sim().set(com.standby, 0x1800);
+    panel.sim().release(com.standby);
+    panel.frame();
+    EXPECT_TEXT(g(), STANDBY_FREQUENCY, "s118.00");
+}

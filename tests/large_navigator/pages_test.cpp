@@ -2,6 +2,7 @@
 // label strip, the overlays and the blinking.
 #include "navigator_fixture.h"
 
+#include <limits>
 #include <set>
 
 using namespace nav_test;
@@ -272,4 +273,29 @@ TEST_P(Pages, SwitchingOffDarkensEverythingButKnobAndStrip)
     }
     EXPECT_FRAME(g(), POWER_KNOB_IMAGE, 0);
     EXPECT_EQ(screen(), SCREEN_NONE);
+}
+
+// Values no flight should give (a zero, an infinity, not a number) leave every integer the unit keeps
+// defined: the time en route stays 0, the track and flight timer stay within their ranges.
+TEST_P(Pages, OffNominalValuesStayDefined)
+{
+    auto hold = [&](int32_t token, double v) {
+        VAR_VALUE raw{};
+        raw.f = v;
+        panel.sim().hold(token, raw);
+    };
+    hold(832, std::nan(""));
+    hold(61, 0.0);
+    hold(65, 0.0);
+    hold(343, 20.0);
+    panel.frames(2);
+    EXPECT_TEXT(g(), ETE_HOURS, "00:");
+    EXPECT_EQ(send_msg(), 0);
+    EXPECT_HIDDEN(g(), TRACK, true);
+    hold(61, std::nan(""));
+    panel.frame();
+    EXPECT_TEXT(g(), TRACK, "Trk 000");
+    hold(604, std::numeric_limits<double>::infinity());
+    panel.frame();
+    EXPECT_TEXT(g(), FLIGHT_TIME_HOURS, "Ft 99:");
 }

@@ -4,9 +4,10 @@
 # the module. A source may hold @NAME@ placeholders that differ between the builds of a family (the label
 # on the faceplate); the deliverable gives their values.
 #
-#   gauge_artwork(GAUGE FAMILY [SET NAME=VALUE...] [TRUE_COLOUR ID...])
+#   gauge_artwork(GAUGE FAMILY [SET NAME=VALUE...] [TRUE_COLOUR ID...] [AS ID=NEW_ID...])
 #
 # Bitmaps are 8-bit palette images, except the ids listed after TRUE_COLOUR, which are written with 24 bits.
+# AS gives a source another resource id in this deliverable (a build whose faceplate has its own number).
 # Afterwards the global property GAUGE_BITMAPS_<gauge> lists the bitmap files (file stem = resource id),
 # the target <gauge>_artwork makes them, and the gauge's module depends on it.
 
@@ -14,7 +15,7 @@ find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(ARTWORK_BMP "" CACHE FILEPATH "a native artwork-bmp to use instead of the one this build makes (cross builds)")
 
 function(gauge_artwork gauge family)
-    cmake_parse_arguments(ART "" "" "SET;TRUE_COLOUR" ${ARGN})
+    cmake_parse_arguments(ART "" "" "SET;TRUE_COLOUR;AS" ${ARGN})
     foreach(assignment IN LISTS ART_SET)
         if(NOT assignment MATCHES "^([A-Za-z_][A-Za-z0-9_]*)=(.*)$")
             message(FATAL_ERROR "gauge_artwork(${gauge}): '${assignment}' is not NAME=VALUE")
@@ -43,6 +44,11 @@ function(gauge_artwork gauge family)
             message(FATAL_ERROR "${source}: an artwork source is named after its resource id, such as 256-background.svg")
         endif()
         math(EXPR id "${CMAKE_MATCH_1}")
+        foreach(renumbering IN LISTS ART_AS)
+            if(renumbering MATCHES "^([0-9]+)=([0-9]+)$" AND CMAKE_MATCH_1 EQUAL id)
+                set(id ${CMAKE_MATCH_2})
+            endif()
+        endforeach()
         if(id IN_LIST ids)
             message(FATAL_ERROR "resources/${family}: two sources for resource ${id}")
         endif()

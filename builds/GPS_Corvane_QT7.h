@@ -1,5 +1,6 @@
-// Compact GPS navigator without the COM transceiver: no COM section, the power convention of the other
-// instruments, some texts moved and the screen bitmaps numbered differently.
+// Compact GPS navigator without COM transceiver, GPS-only build.
+// No COM section, the power convention of the other instruments, some texts moved and the screen bitmaps
+// numbered differently.
 #pragma once
 
 #include <cstdint>

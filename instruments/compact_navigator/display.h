@@ -253,9 +253,11 @@ FLOAT64 GAUGE_CALL gps_mode_marker_cb(ELEMENT_ICON* e)
 
 // ---- Page 7: the count-down timer ---------------------------------------------------------------------
 
+// The caption stands in the middle of the line, where the standby frequency of COM mode would run into it:
+// it gives way to the frequencies, and the digits at the right stay.
 FLOAT64 GAUGE_CALL countdown_caption_cb(ELEMENT_STRING* e)
 {
-    return show_text(e, on_page(7), "Countdown Timer%200.0f", e->source_var[0].var_value.f);
+    return show_text(e, on_page(7) && gps_mode(), "Countdown Timer%200.0f", e->source_var[0].var_value.f);
 }
 
 FLOAT64 GAUGE_CALL countdown_hours_cb(ELEMENT_STRING* e)

@@ -62,6 +62,13 @@ TEST_P(ComBuild, ComModeShowsTheFrequenciesBesideTheRightHandFields)
     press(NAV_KEY);
     EXPECT_TRUE(el(ACTIVE_FREQUENCY).hidden);
     EXPECT_TRUE(shown(CROSS_TRACK)) << "back on the page shown before";
+
+    // On the timer page the caption in the middle gives way to the standby frequency; the digits stay.
+    press(SMALL_KNOB_LEFT, 2);
+    press(COM_KEY);
+    EXPECT_TRUE(shown(STANDBY_FREQUENCY));
+    EXPECT_TRUE(el(COUNTDOWN_CAPTION).hidden);
+    EXPECT_TRUE(shown(COUNTDOWN_HOURS) && shown(COUNTDOWN_MINUTES) && shown(COUNTDOWN_SECONDS));
 }
 
 TEST_P(ComBuild, KnobsAndTransferSendThisBuildsEventsInComModeOnly)

@@ -16,13 +16,15 @@ if(WIN32)
     enable_language(RC)
 endif()
 
-# add_gauge(NAME FAMILY): the deliverable NAME, built from instruments/FAMILY/FAMILY.cpp with the profile
-# builds/NAME.h. Every deliverable is listed in the global property GAUGE_DELIVERABLES; the element and
-# hotspot names of instruments/FAMILY/FAMILY_faceplate.h become the gauge's names in scripts and traces.
+# add_gauge(NAME FAMILY [WITHOUT ELEMENT_OR_HOTSPOT...]): the deliverable NAME, built from
+# instruments/FAMILY/FAMILY.cpp with the profile builds/NAME.h. Every deliverable is listed in the global
+# property GAUGE_DELIVERABLES; the element and hotspot names of instruments/FAMILY/FAMILY_faceplate.h become
+# the gauge's names in scripts and traces, except those after WITHOUT, which this build leaves out of its
+# chain and hotspot table (the ones after them move up).
 function(add_gauge name family)
     add_gauge_module(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}.cpp
         ${PROJECT_SOURCE_DIR}/instruments/${family} ${PROJECT_SOURCE_DIR}/builds)
-    gauge_faceplate_names(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}_faceplate.h)
+    gauge_faceplate_names(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}_faceplate.h ${ARGN})
     set_property(GLOBAL APPEND PROPERTY GAUGE_DELIVERABLES ${name})
 endfunction()
 

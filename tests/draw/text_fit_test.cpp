@@ -2,8 +2,9 @@
 // time never draw over one another.
 //
 // Every gauge of the build is driven through its states the way a restless pilot would, with the default
-// flight under way: clicks on its hotspots in a seeded random order, with pauses of a tick to ten
-// seconds between them, so that power, self-tests, pages, menus and editing all come round. For every
+// flight under way: its controls in a seeded random order, each turned one to twelve clicks, with pauses
+// of a tick to ten seconds between them, so that power, self-tests, pages and editing come round. What
+// such a walk rarely reaches (a menu three keys deep, the other hemisphere) the table below holds. For every
 // string element the widest text it showed is drawn alone and must stay in its box; every two elements seen
 // on the faceplate together must keep their widest texts apart. A second table holds the longest texts the
 // displays of the navigators, the NAV/COM radio and the transponder print, side by side as their
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -95,6 +97,8 @@ struct Widest {
     int right = -1;
 };
 
+constexpr int STEPS = 1500;
+
 class EveryDisplayFits : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
@@ -107,14 +111,14 @@ TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
     const int faceplate_width = render_gauge(gauge, fonts).width();
 
     std::map<int, Widest> widest;                   // by element index
-    std::map<std::pair<int, std::string>, bool> seen;   // texts already measured
+    std::set<std::pair<int, std::string>> seen;     // texts already measured
     std::set<std::pair<int, int>> together;         // elements seen shown at the same time
     auto observe = [&] {
         std::vector<int> shown;
         for (const ElementView& e : gauge.elements()) {
             if (e.kind != ElementKind::String || e.hidden) continue;
             shown.push_back(e.index);
-            if (!seen.emplace(std::make_pair(e.index, e.text), true).second) continue;
+            if (!seen.emplace(e.index, e.text).second) continue;
             Ink ink = ink_of(fonts, text_run(e, faceplate_width));
             const int right = right_edge(ink);
             Widest& w = widest[e.index];
@@ -127,22 +131,30 @@ TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
     if (std::none_of(gauge.elements().begin(), gauge.elements().end(),
                      [](const ElementView& e) { return e.kind == ElementKind::String; }))
         GTEST_SKIP() << GetParam() << " has no text display";
+    // Each step turns one control a few clicks, as a pilot turns a knob through its pages, then waits.
     const std::vector<HotspotView>& hotspots = gauge.hotspots();
     ASSERT_FALSE(hotspots.empty());
     std::mt19937 random(20261211);
+    auto pick = [&](const auto& choices) { return choices[std::uniform_int_distribution<size_t>(0, std::size(choices) - 1)(random)]; };
+    const int turns[] = {1, 1, 1, 2, 3, 5, 8, 12};
     const int pauses[] = {1, 2, 5, 18, 18, 60, 180};
-    for (int step = 0; step < 1500; ++step) {
-        panel.click(gauge, std::uniform_int_distribution<int>(1, static_cast<int>(hotspots.size()))(random));
-        const int ticks = pauses[std::uniform_int_distribution<size_t>(0, std::size(pauses) - 1)(random)];
-        for (int t = 0; t < ticks; ++t) {
+    for (int step = 0; step < STEPS; ++step) {
+        const int hotspot = std::uniform_int_distribution<int>(1, static_cast<int>(hotspots.size()))(random);
+        for (int turn = pick(turns); turn > 0; --turn) {
+            panel.click(gauge, hotspot);
+            panel.frame();
+            observe();
+        }
+        for (int t = pick(pauses); t > 0; --t) {
             panel.frame();
             observe();
         }
     }
     // A gauge with an LCD display shows some of it on the way: the walk reached its operating states.
     const bool has_lcd = std::any_of(gauge.elements().begin(), gauge.elements().end(), [](const ElementView& e) {
-        return e.kind == ElementKind::String &&
-               std::string_view(reinterpret_cast<const ELEMENT_STRING*>(e.record)->font_name) != "Courier New";
+        if (e.kind != ElementKind::String) return false;
+        const char* font = reinterpret_cast<const ELEMENT_STRING*>(e.record)->font_name;
+        return std::string_view(font, strnlen(font, FONT_NAME_CAPACITY)) != "Courier New";
     });
     ASSERT_TRUE(!has_lcd || !widest.empty()) << GetParam() << " never showed its LCD";
 

@@ -35,7 +35,6 @@
 #include GAUGE_PROFILE
 
 #include "large_navigator_faceplate.h"
-#include "gps_only_faceplate.h"
 
 namespace {
 using namespace large_navigator;

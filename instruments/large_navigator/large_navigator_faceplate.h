@@ -1,6 +1,6 @@
 // The large navigator's faceplate and hotspot numbers, in drawing and table order, so that code, tests and
 // traces can name "the bearing display" instead of a bare number. The GPS-only build leaves out the two
-// COM frequency displays and the three COM controls: gps_only_faceplate.h numbers its own.
+// COM frequency displays and the three COM controls, and what follows them moves up.
 #pragma once
 
 namespace large_navigator {
@@ -76,6 +76,15 @@ enum Hotspot : int {
     INT_KEY,
     HOTSPOT_COUNT = INT_KEY,
 };
+
+// The GPS-only build's numbers where they differ: the screen right after the flags reader, INT right after
+// SEL (its build profile in builds/CMakeLists.txt leaves the same names out of the scripts' names).
+namespace gps_only {
+constexpr int SELF_TEST_SCREEN = FLAGS_READER + 1;
+constexpr int ELEMENT_COUNT = SELF_TEST_SCREEN;
+constexpr int INT_KEY = SEL_KEY + 1;
+constexpr int HOTSPOT_COUNT = INT_KEY;
+} // namespace gps_only
 
 // Page groups and what `page_group` holds during the self-test.
 constexpr int NAVIGATION_PAGES = 10;

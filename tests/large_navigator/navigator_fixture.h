@@ -2,7 +2,6 @@
 #pragma once
 
 #include "large_navigator_faceplate.h"
-#include "gps_only_faceplate.h"
 #include "panel_fixture.h"
 
 #include <cmath>

@@ -64,6 +64,24 @@ TEST_P(EveryBuild, SelfTestStepsEndOnlyWhilePowered)
     EXPECT_EQ(frame(SELF_TEST_SCREENS), 4);
 }
 
+// A host that skips tick values must not leave the unit in a self-test step: each step ends once the
+// counter has reached or passed its target, one step per update.
+TEST_P(EveryBuild, SelfTestStepsEndWhenTheTickCounterJumpsPastTheirTarget)
+{
+    press(POWER_KNOB_ON);
+    const double clicked_at = panel.sim().number(1) - 1;
+    struct Jump { double tick; int screen; };
+    for (Jump j : {Jump{clicked_at + 50, 1}, {clicked_at + 70, 2}, {clicked_at + 500, 3}, {clicked_at + 501, 3},
+                   {clicked_at + 9000, 4}, {clicked_at + 9036, 0}}) {
+        VAR_VALUE raw{};
+        raw.f = j.tick;
+        panel.sim().hold(1, raw);
+        panel.frame();
+        EXPECT_EQ(frame(SELF_TEST_SCREENS), j.screen) << "tick " << j.tick - clicked_at << " after the click";
+    }
+    panel.sim().release(1);
+}
+
 TEST_P(EveryBuild, SmallKnobTurnsPagesRoundBothWays)
 {
     switch_on();

@@ -143,6 +143,17 @@ struct Fonts::Face {
     FT_Face face = nullptr;
     FontMapping mapping;
     FT_Pos cell_advance = 0;   // monospaced faces: the advance of a digit in font units, the glyph that fills a cell
+    std::map<FT_UInt, GlyphBox> boxes;   // monospaced faces: the glyphs measured so far
+
+    const GlyphBox& box(FT_UInt glyph)
+    {
+        auto it = boxes.find(glyph);
+        if (it == boxes.end()) {
+            FT_Set_Transform(face, nullptr, nullptr);   // measured as the font draws it
+            it = boxes.emplace(glyph, glyph_box(face, glyph)).first;
+        }
+        return it->second;
+    }
     ~Face()
     {
         if (face) FT_Done_Face(face);
@@ -241,8 +252,7 @@ template <class Plot> void Fonts::lay_out(const TextRun& run, Plot&& plot)
     const FT_Matrix condense{static_cast<FT_Fixed>(std::lround(squeeze * 0x10000)), 0, 0, 0x10000};
     for (size_t i = 0; i < used; ++i) {
         const FT_UInt glyph = glyph_of(shown[i]);
-        FT_Set_Transform(ft, nullptr, nullptr);
-        const GlyphBox box = glyph_box(ft, glyph);
+        const GlyphBox& box = f.box(glyph);
         if (box.x_min >= box.x_max) continue;   // a blank: its cell stays empty
         double origin = run.x + i * cell;
         // A glyph narrower than a digit (the dot, the colon) stands in the middle of its cell.

@@ -30,9 +30,8 @@ struct FontMapping {
     // share of the box height, centred in it, so that displays laid side by side keep their gaps (the COM
     // radio's standby frequency starts 115 pixels after its active one). 0: the face's own cell fills the box.
     double em_per_box = 0.0;
-    // Monospaced faces: the width of one character cell as a share of the box height. 0: the face's own
-    // advances. Where the fields of a display line show what a cell must be, 0.36 of the box height or a
-    // little more keeps the widest of them apart and the narrowest from running into the next field.
+    // Monospaced faces: the width of one character cell as a share of the box height, which the positions
+    // of neighbouring fields on the displays set (fonts.cpp says how). 0: the face's own advances.
     double cell_per_box = 0.0;
 };
 

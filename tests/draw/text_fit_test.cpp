@@ -22,6 +22,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -74,7 +75,7 @@ const std::pair<int, int>* outside_box(const Ink& ink, const TextRun& run)
 std::string quoted(const std::string& text)
 {
     // Label texts carry their far-away number behind 200 blanks: show what the pilot sees.
-    std::string shown = text.substr(0, text.find("     "));
+    std::string shown = text.substr(0, text.find(std::string(20, ' ')));
     return "\"" + shown + (shown.size() < text.size() ? "...\"" : "\"");
 }
 
@@ -138,7 +139,12 @@ TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
             observe();
         }
     }
-    ASSERT_FALSE(widest.empty()) << GetParam() << " never showed a text";
+    // A gauge with an LCD display shows some of it on the way: the walk reached its operating states.
+    const bool has_lcd = std::any_of(gauge.elements().begin(), gauge.elements().end(), [](const ElementView& e) {
+        return e.kind == ElementKind::String &&
+               std::string_view(reinterpret_cast<const ELEMENT_STRING*>(e.record)->font_name) != "Courier New";
+    });
+    ASSERT_TRUE(!has_lcd || !widest.empty()) << GetParam() << " never showed its LCD";
 
     for (const auto& [index, w] : widest) {
         ElementView e = gauge.element(index);

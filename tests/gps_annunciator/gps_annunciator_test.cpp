@@ -122,8 +122,9 @@ TEST_P(AnnunciatorOnPanel, WithNavigatorListedBeforeTheUnit)
     EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
 }
 
-// The navigator killed withdraws its message: MSG goes dark. Installed again it publishes again, and MSG
-// follows it. Unloaded, it leaves the unit reading no message, not freed memory.
+// The navigator killed withdraws its message: MSG goes dark. Installed again alone, it is not seen until the
+// unit binds again, as it does when the panel installs its gauges anew. Unloaded, it leaves the unit reading
+// no message, not freed memory.
 TEST_P(Annunciator, WithNavigatorKilledAndReinstalled)
 {
     host::Gauge& nav = load_navigator();
@@ -137,6 +138,12 @@ TEST_P(Annunciator, WithNavigatorKilledAndReinstalled)
     panel.frame();
     EXPECT_EQ(lamps(), NAV_LIT) << "no navigator publishes a message";
     panel.install(nav);
+    panel.frame();
+    EXPECT_EQ(lamps(), NAV_LIT) << "the unit's binding still names the withdrawn publisher";
+
+    panel.kill(nav);
+    panel.kill(*unit);
+    panel.install_together({unit, &nav});
     panel.frame();
     EXPECT_EQ(lamps(), NAV_AND_MSG_LIT);
 

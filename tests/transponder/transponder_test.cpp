@@ -455,3 +455,25 @@ TEST_P(Transponder, KeepsItsStateAcrossKillAndReinstall)
     EXPECT_EQ(lit(ALT_LIGHT), 1);
     EXPECT_HIDDEN(xpdr, CODE_DISPLAY, false);
 }
+
+// The transponder shows whatever code the host reports, each BCD digit printed as a decimal number, so a
+// digit above 7 shows as it is and one above 9 as two.
+TEST_P(Transponder, ShowsTheHostsCodeDigitByDigitEvenBeyondOctal)
+{
+    switch_on();
+    struct Case { int32_t raw; const char* shows; };
+    const Case cases[] = {
+        {0x0080, "0080"}, {0x7777, "7777"}, {0x0009, "0009"}, {0x00A0, "0100"},
+        {0xA000, "10000"}, {0xFFFF, "15151515"}, {0x71234, "1234"},   // bits above the four digits are not shown
+    };
+    for (const Case& c : cases) {
+        VAR_VALUE raw{};
+        raw.i = c.raw;
+        panel.sim().hold(SQUAWK, raw);
+        at_second(100);
+        EXPECT_TEXT(xpdr, CODE_DISPLAY, c.shows) << std::hex << c.raw;
+    }
+    panel.sim().release(SQUAWK);
+    at_second(100);
+    EXPECT_TEXT(xpdr, CODE_DISPLAY, "1234");
+}

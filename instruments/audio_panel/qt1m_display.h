@@ -2,7 +2,7 @@
 // XMT lamps, in drawing order. Every light is dark while the panel is not powered.
 #pragma once
 
-#include "marker_lamps.h"
+#include "shared_elements.h"
 #include "qt1m_faceplate.h"
 
 namespace {
@@ -50,51 +50,37 @@ FLOAT64 GAUGE_CALL xmt_lamp_cb(ELEMENT_ICON*)
     return powered == 1 && transmitting ? 1.0 : 0.0;
 }
 
-constexpr ELEMENT_ICON icon(int32_t resource, int32_t x, int32_t y, int32_t frames, ICON_CALLBACK cb,
-                            ELEMENT_HEADER* const* next)
-{
-    return ELEMENT_ICON{element_header(ELEMENT_TYPE_ICON, resource, x, y, next), ICON_SETTING, module_var(0),
-                        frames, cb};
-}
+extern ELEMENT_STATIC_IMAGE background;
+extern ELEMENT_ICON marker_lamps, rotary_selector, marker_switch_lever;
+extern ELEMENT_STRING dme_source_text;
+extern ELEMENT_ICON c2_light, n1_light, n2_light, d_light, ax_light, m_light, a_light, s_light, split_lamp, xmt_lamp,
+    c1_light;
+constexpr auto faceplate = element_chain(background, marker_lamps, rotary_selector, marker_switch_lever,
+                                         dme_source_text, c2_light, n1_light, n2_light, d_light, ax_light, m_light,
+                                         a_light, s_light, split_lamp, xmt_lamp, c1_light);
+static_assert(faceplate.size() == ELEMENT_COUNT, "faceplate chain and its numbering disagree");
 
-constexpr uint32_t WHITE = 0xFFFFFF;
-constexpr uint32_t BLACK = 0x000000;
-
-// The chain, written from the last element back to the background.
-ELEMENT_ICON c1_light = icon(0x5300, 295, 22, 2, com_light_cb<com1_selected>, nullptr);
-ELEMENT_HEADER* const after_xmt[] = {&c1_light.header, nullptr};
-ELEMENT_ICON xmt_lamp = icon(0x5100, 169, 65, 2, xmt_lamp_cb, after_xmt);
-ELEMENT_HEADER* const after_split[] = {&xmt_lamp.header, nullptr};
-ELEMENT_ICON split_lamp = icon(0x4900, 557, 78, 2, split_lamp_cb, after_split);
-ELEMENT_HEADER* const after_s[] = {&split_lamp.header, nullptr};
-ELEMENT_ICON s_light = icon(0x4700, 447, 60, 3, selection_light_cb<speaker_on>, after_s);
-ELEMENT_HEADER* const after_a[] = {&s_light.header, nullptr};
-ELEMENT_ICON a_light = icon(0x4600, 448, 22, 3, selection_light_cb<adf_audio>, after_a);
-ELEMENT_HEADER* const after_m[] = {&a_light.header, nullptr};
-ELEMENT_ICON m_light = icon(0x4500, 410, 22, 3, selection_light_cb<marker_audio>, after_m);
-ELEMENT_HEADER* const after_ax[] = {&m_light.header, nullptr};
-ELEMENT_ICON ax_light = icon(0x4400, 372, 60, 3, selection_light_cb<aux_on>, after_ax);
-ELEMENT_HEADER* const after_d[] = {&ax_light.header, nullptr};
-ELEMENT_ICON d_light = icon(0x4300, 372, 22, 3, selection_light_cb<dme_audio>, after_d);
-ELEMENT_HEADER* const after_n2[] = {&d_light.header, nullptr};
-ELEMENT_ICON n2_light = icon(0x4200, 334, 60, 3, selection_light_cb<nav2_audio>, after_n2);
-ELEMENT_HEADER* const after_n1[] = {&n2_light.header, nullptr};
-ELEMENT_ICON n1_light = icon(0x4100, 296, 60, 3, selection_light_cb<nav1_audio>, after_n1);
-ELEMENT_HEADER* const after_c2[] = {&n1_light.header, nullptr};
-ELEMENT_ICON c2_light = icon(0x4000, 334, 22, 2, com_light_cb<com2_selected>, after_c2);
-ELEMENT_HEADER* const after_dme_source[] = {&c2_light.header, nullptr};
-ELEMENT_STRING dme_source_text = {element_header(ELEMENT_TYPE_STRING, -1, 67, 93, after_dme_source),
-                                  {module_var(DME_SOURCE), module_var(0), module_var(0)},
-                                  535, 10, WHITE, BLACK, BLACK, "Courier New", 100, CHARSET_WINDOWS_1252,
-                                  STRING_TEXT_FLAGS, nullptr, 0, dme_source_cb};
-ELEMENT_HEADER* const after_marker_switch[] = {&dme_source_text.header, nullptr};
-ELEMENT_ICON marker_switch_lever = icon(0x3400, 52, 22, 3, marker_switch_cb, after_marker_switch);
-ELEMENT_HEADER* const after_rotary[] = {&marker_switch_lever.header, nullptr};
-ELEMENT_ICON rotary_selector = icon(0x2200, 506, 24, 6, rotary_selector_cb, after_rotary);
-ELEMENT_HEADER* const after_marker_lamps[] = {&rotary_selector.header, nullptr};
-ELEMENT_ICON marker_lamps = icon(0x2000, 18, 12, MARKER_LAMP_FRAMES, marker_lamps_cb, after_marker_lamps);
-ELEMENT_HEADER* const after_background[] = {&marker_lamps.header, nullptr};
-ELEMENT_STATIC_IMAGE background = {element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x3800, 0, 0, after_background),
-                                   STATIC_IMAGE_SETTING};
+ELEMENT_STATIC_IMAGE background = {
+    element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x3800, 0, 0, faceplate.after(BACKGROUND, background)),
+    STATIC_IMAGE_SETTING};
+ELEMENT_ICON marker_lamps = icon(0x2000, 18, 12, MARKER_LAMP_FRAMES, marker_lamps_cb,
+                                 faceplate.after(MARKER_LAMPS, marker_lamps));
+ELEMENT_ICON rotary_selector = icon(0x2200, 506, 24, POSITION_COUNT, rotary_selector_cb,
+                                    faceplate.after(ROTARY_SELECTOR, rotary_selector));
+ELEMENT_ICON marker_switch_lever = icon(0x3400, 52, 22, 3, marker_switch_cb,
+                                        faceplate.after(MARKER_SWITCH, marker_switch_lever));
+ELEMENT_STRING dme_source_text = dme_source_element(67, 93, 535, 10, 100,
+                                                    faceplate.after(DME_SOURCE_TEXT, dme_source_text));
+ELEMENT_ICON c2_light = icon(0x4000, 334, 22, 2, com_light_cb<com2_selected>, faceplate.after(C2_LIGHT, c2_light));
+ELEMENT_ICON n1_light = icon(0x4100, 296, 60, 3, selection_light_cb<nav1_audio>, faceplate.after(N1_LIGHT, n1_light));
+ELEMENT_ICON n2_light = icon(0x4200, 334, 60, 3, selection_light_cb<nav2_audio>, faceplate.after(N2_LIGHT, n2_light));
+ELEMENT_ICON d_light = icon(0x4300, 372, 22, 3, selection_light_cb<dme_audio>, faceplate.after(D_LIGHT, d_light));
+ELEMENT_ICON ax_light = icon(0x4400, 372, 60, 3, selection_light_cb<aux_on>, faceplate.after(AX_LIGHT, ax_light));
+ELEMENT_ICON m_light = icon(0x4500, 410, 22, 3, selection_light_cb<marker_audio>, faceplate.after(M_LIGHT, m_light));
+ELEMENT_ICON a_light = icon(0x4600, 448, 22, 3, selection_light_cb<adf_audio>, faceplate.after(A_LIGHT, a_light));
+ELEMENT_ICON s_light = icon(0x4700, 447, 60, 3, selection_light_cb<speaker_on>, faceplate.after(S_LIGHT, s_light));
+ELEMENT_ICON split_lamp = icon(0x4900, 557, 78, 2, split_lamp_cb, faceplate.after(SPLIT_LAMP, split_lamp));
+ELEMENT_ICON xmt_lamp = icon(0x5100, 169, 65, 2, xmt_lamp_cb, faceplate.after(XMT_LAMP, xmt_lamp));
+ELEMENT_ICON c1_light = icon(0x5300, 295, 22, 2, com_light_cb<com1_selected>, faceplate.after(C1_LIGHT, c1_light));
 
 } // namespace

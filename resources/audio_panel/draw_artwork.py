@@ -275,7 +275,7 @@ def qt5():
     b += text(54, 13, "MARKER", "small")
     # HI/LO/TEST switch, painted at the lever's hotspot
     b += '  <rect x="105" y="21" width="17" height="20" rx="3" fill="#151517" stroke="#5c5e62" stroke-width="0.6"/>\n'
-    b += toggle(113.5, 31, -1) + text(113.5, 15.5, "HI") + text(124, 33, "LO", anchor="start") + text(113.5, 50, "TEST")
+    b += toggle(113.5, 31, 0) + text(113.5, 15.5, "HI") + text(124, 33, "LO", anchor="start") + text(113.5, 50, "TEST")
     # volume knob, off: the icon shows it turned on
     vx, vy = VOL_5
     b += knob(vx, vy, 22, 220)

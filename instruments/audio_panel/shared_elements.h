@@ -1,4 +1,5 @@
-// The marker lamps and the hidden DME source element, drawn alike on both audio panels.
+// What both audio panels draw alike: the marker lamps, the hidden DME source element, and the records of
+// their icons.
 #pragma once
 
 #include "audio_state.h"
@@ -32,6 +33,25 @@ FLOAT64 GAUGE_CALL dme_source_cb(ELEMENT_STRING* element)
     write_text(element, "%.0f", static_cast<double>(dme_select));
     set_hidden(element->header, true);
     return 0.0;
+}
+
+constexpr ELEMENT_ICON icon(int32_t resource, int32_t x, int32_t y, int32_t frames, ICON_CALLBACK cb,
+                            ELEMENT_HEADER* const* next)
+{
+    return ELEMENT_ICON{element_header(ELEMENT_TYPE_ICON, resource, x, y, next), ICON_SETTING, module_var(0),
+                        frames, cb};
+}
+
+// The DME source element: white "Courier New" on black, never shown.
+constexpr ELEMENT_STRING dme_source_element(int32_t x, int32_t y, int32_t width, int32_t height, int32_t weight,
+                                            ELEMENT_HEADER* const* next)
+{
+    constexpr uint32_t WHITE = 0xFFFFFF;
+    constexpr uint32_t BLACK = 0x000000;
+    return ELEMENT_STRING{element_header(ELEMENT_TYPE_STRING, -1, x, y, next),
+                          {module_var(DME_SOURCE), module_var(0), module_var(0)},
+                          width, height, WHITE, BLACK, BLACK, "Courier New", weight, CHARSET_WINDOWS_1252,
+                          STRING_TEXT_FLAGS, nullptr, 0, dme_source_cb};
 }
 
 } // namespace

@@ -54,7 +54,7 @@ struct ServiceCalls {
     }
     static void GAUGE_CALL unregister_var_by_name(const char* name)
     {
-        if (Panel::active_ && name) Panel::active_->names_.withdraw(name);
+        if (Panel::active_ && name) Panel::active_->names_.withdraw(name, caller_module());
     }
     static void GAUGE_CALL initialize_var_by_name(MODULE_VAR* var, const char* name)
     {

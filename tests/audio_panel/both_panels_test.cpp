@@ -176,8 +176,8 @@ TEST_P(BothPanels, MarkerLampsOnTheDefaultApproach)
     EXPECT_EQ(seen, (std::vector<int>{0, 1, 0, 2, 0}));
 }
 
-// Both panels on one panel.cfg, their resource numbers overlapping: each draws its own pictures and keeps
-// its own state.
+// Both panels on one panel.cfg, their resource numbers overlapping: each draws its own pictures, keeps its
+// own state and its own publication of "nav1" and "nav2"; the QT1M at OFF switches off what the QT5 selects.
 TEST(AudioPanels, BothOnOnePanel)
 {
     const auto dir = std::filesystem::path(testing::TempDir()) / "audio_panels";
@@ -204,4 +204,14 @@ TEST(AudioPanels, BothOnOnePanel)
     EXPECT_FRAME(qt1m, audio_panel_qt1m::M_LIGHT, 2);
     EXPECT_FRAME(qt1m, audio_panel_qt1m::ROTARY_SELECTOR, audio_panel_qt1m::COM_1);
     EXPECT_FRAME(qt5, audio_panel_qt5::ROTARY_SELECTOR, 0);
+
+    // Both publish "nav1" and "nav2"; killing one leaves the other's publication.
+    panel.sim().set(t::NAV2_AUDIO, 1.0);
+    panel.frame();
+    panel.kill(qt5);
+    EXPECT_EQ(panel.named_vars().read("nav2"), 1) << "the QT1M's, still installed";
+    panel.kill(qt1m);
+    EXPECT_FALSE(panel.named_vars().read("nav2").has_value());
+    panel.install(qt5);
+    EXPECT_EQ(panel.named_vars().read("nav2"), 1);
 }

@@ -82,8 +82,10 @@ TEST(PanelConfig, BadLinesNameTheLineAndTheReason)
 TEST(PanelConfig, TheDefaultPanelLoadsItsGauges)
 {
     Panel panel;
-    load_panel(panel, read_panel_config(SOURCE_DIR "/panels/default/panel.cfg"), {GAUGE_DIR});
-    ASSERT_EQ(panel.gauges().size(), 2u);
+    const PanelConfig config = read_panel_config(SOURCE_DIR "/panels/default/panel.cfg");
+    load_panel(panel, config, {GAUGE_DIR});
+    ASSERT_EQ(panel.gauges().size(), config.gauges.size());
+    ASSERT_GE(panel.gauges().size(), 2u);
     const GaugePlacement* com2 = panel.placement("COM2_Corvane_QT3");
     ASSERT_NE(com2, nullptr);
     EXPECT_EQ(com2->y, 123);

@@ -45,19 +45,17 @@ void apply_selector()
     }
 }
 
-// The selector clicks only when it turns.
 int32_t GAUGE_CALL rotary_anticlockwise(PIXPOINT*, uint32_t)
 {
-    if (selector > OFF) play_sound(CLICK_SOUND);
-    selector = selector - 1 < OFF ? OFF : selector - 1;
+    turn_selector(-1, OFF, TEL_COM_1);
     apply_selector();
     return 0;
 }
 
+// Turning into or within the split positions switches every selected receiver off.
 int32_t GAUGE_CALL rotary_clockwise(PIXPOINT*, uint32_t)
 {
-    if (selector < TEL_COM_1) play_sound(CLICK_SOUND);
-    selector = selector + 1 > TEL_COM_1 ? TEL_COM_1 : selector + 1;
+    turn_selector(+1, OFF, TEL_COM_1);
     apply_selector();
     if (selector > COM_2) switch_off_sequence();
     return 0;

@@ -49,19 +49,16 @@ void apply_selector()
     }
 }
 
-// The selector clicks only when it turns.
 int32_t GAUGE_CALL rotary_anticlockwise(PIXPOINT*, uint32_t)
 {
-    if (selector > COM_2) play_sound(CLICK_SOUND);
-    selector = selector - 1 < COM_2 ? COM_2 : selector - 1;
+    turn_selector(-1, COM_2, COM_2_1);
     apply_selector();
     return 0;
 }
 
 int32_t GAUGE_CALL rotary_clockwise(PIXPOINT*, uint32_t)
 {
-    if (selector < COM_2_1) play_sound(CLICK_SOUND);
-    selector = selector + 1 > COM_2_1 ? COM_2_1 : selector + 1;
+    turn_selector(+1, COM_2, COM_2_1);
     apply_selector();
     return 0;
 }

@@ -75,21 +75,4 @@ void one_time_reset()
     marker_switch = 0;
 }
 
-void GAUGE_CALL service_callback(GAUGEHDR*, int32_t service_id, uint32_t)
-{
-    switch (service_id) {
-    case PANEL_SERVICE_PRE_INSTALL: publish_nav_audio(); break;
-    case PANEL_SERVICE_PRE_UPDATE: update(); break;
-    case PANEL_SERVICE_PRE_DRAW:
-        if (take_one_time_reset()) one_time_reset();
-        break;
-    case PANEL_SERVICE_PRE_KILL: withdraw_nav_audio(); break;
-    default: break;
-    }
-}
-
-GAUGEHDR gauge_header = {GAUGE_HEADER_VERSION, profile::GAUGE_NAME, &background.header,
-                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         100, 0, hotspots, service_callback, 0};
-
 } // namespace

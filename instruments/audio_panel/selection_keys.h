@@ -1,4 +1,5 @@
-// The keys both audio panels share. Every key clicks softly, powered or not, and flips what it shows at
+// The controls both audio panels share: receiver, own and DME keys, the rotary selector's turn, the marker
+// switch; and the named variables they publish. Every key clicks softly, powered or not, and flips what it shows at
 // once; a receiver key also asks the simulation to toggle that receiver, but only while the panel is
 // powered: an unpowered panel cannot switch audio, and the next refresh from the simulation puts the light
 // back.
@@ -40,6 +41,15 @@ int32_t GAUGE_CALL dme_key(PIXPOINT*, uint32_t)
     dme_audio = 1 - dme_audio;
     if (powered == 1) toggle_selected_dme();
     return 0;
+}
+
+// Turns the rotary selector one position (step -1 or +1) within its stops; it clicks only when it turns.
+void turn_selector(int32_t step, int32_t lowest, int32_t highest)
+{
+    if (step < 0 ? selector > lowest : selector < highest) play_sound(CLICK_SOUND);
+    selector = selector + step;
+    if (selector < lowest) selector = lowest;
+    if (selector > highest) selector = highest;
 }
 
 // HI, LO, TEST: each click moves the lever one place on, LO to TEST to HI and back to LO, while powered.

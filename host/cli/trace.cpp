@@ -24,6 +24,7 @@ void Trace::record(const Panel& panel)
         json elements = json::array();
         for (const ElementView& v : g->elements()) {
             json e{{"index", v.index}, {"kind", kind_name(v.kind)}, {"hidden", v.hidden}};
+            if (!v.name.empty()) e["name"] = v.name;
             if (v.kind == ElementKind::String) e["text"] = v.text;
             if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
             if (v.kind == ElementKind::Slider) e["displacement"] = {v.dx, v.dy};

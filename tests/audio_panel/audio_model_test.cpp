@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace host;
 namespace t = host::token;
 
@@ -40,4 +42,18 @@ TEST(AudioModel, SelectionsFollowTheKeyEvents)
     a = audio_selections(sim);
     EXPECT_FALSE(a.nav1 || a.dme || a.marker);
     EXPECT_EQ(a.transmitting_com, 1);
+}
+
+// The receiver reports one of three beacons or none; a held raw value outside them is no beacon heard.
+TEST(AudioModel, MarkerBeaconKeptToTheThreeBeacons)
+{
+    Simulation sim;
+    for (double v : {-1.0, 0.5, 4.0})
+        EXPECT_THROW(sim.set(t::MARKER, v), std::invalid_argument) << v;
+    VAR_VALUE raw{};
+    raw.f = 7.0;
+    sim.hold(t::MARKER, raw);
+    sim.set(t::MARKER_AUDIO, 1.0);
+    EXPECT_EQ(audio_selections(sim).marker_beacon, 0);
+    EXPECT_EQ(audio_selections(sim).marker_tone, 0);
 }

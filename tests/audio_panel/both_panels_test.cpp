@@ -8,6 +8,7 @@
 #include "bitmap_source.h"
 #include "panel_config.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -97,10 +98,12 @@ TEST_P(BothPanels, MarkerLampsFollowTheReceiver)
         {0, 1, 0}, {1, 1, 1}, {2, 1, 2}, {3, 1, 3}, {3.9, 1, 3},
         {2, 0, 0},                              // unpowered: dark
         {1, 1, 1},
-        {4, 1, 0}, {7, 1, 0}, {-1, 1, 0}, {1e12, 1, 0},   // no such beacon: no lamp, not the TEST picture
+        {4, 1, 0}, {7, 1, 0}, {-1, 1, 0}, {1e12, 1, 0}, {NAN, 1, 0},   // no such beacon: no lamp, not TEST
     };
     for (const Case& c : cases) {
-        panel.sim().set(t::MARKER, c.beacon);
+        VAR_VALUE raw{};
+        raw.f = c.beacon;
+        panel.sim().hold(t::MARKER, raw);   // what the receiver reports, whatever it is
         panel.sim().set(t::BUS_POWER, c.bus);
         panel.frame();
         EXPECT_FRAME(aud, build.marker_lamps, c.frame) << "beacon " << c.beacon << ", bus " << c.bus;

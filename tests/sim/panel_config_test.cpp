@@ -88,7 +88,7 @@ TEST(PanelConfig, TheDefaultPanelLoadsItsGauges)
     ASSERT_GE(panel.gauges().size(), 2u);
     const GaugePlacement* com2 = panel.placement("COM2_Corvane_QT3");
     ASSERT_NE(com2, nullptr);
-    EXPECT_EQ(com2->y, 123);
+    EXPECT_EQ(com2->y, 247);
     EXPECT_EQ(com2->width, 600);
     ASSERT_EQ(panel.windows().size(), 1u);
     panel.unload("COM2_Corvane_QT3");

@@ -4,9 +4,25 @@
 #include "panel.h"
 
 #include <nlohmann/json.hpp>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace host {
+
+namespace {
+
+// A slider's displacement to six significant digits, as `print` shows it. It comes from the simulation's
+// values (a course deviation from the aircraft's position), whose last bits differ between the C runtimes
+// of the native and the Windows host; the pixels drawn never do.
+double six_digits(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", v);
+    return std::strtod(text, nullptr);
+}
+
+} // namespace
 
 // Binary: the same trace, byte for byte, from the Windows host as from the native one.
 Trace::Trace(const std::filesystem::path& file) : out_(file, std::ios::binary)
@@ -27,7 +43,7 @@ void Trace::record(const Panel& panel)
             if (!v.name.empty()) e["name"] = v.name;
             if (v.kind == ElementKind::String) e["text"] = v.text;
             if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
-            if (v.kind == ElementKind::Slider) e["displacement"] = {v.dx, v.dy};
+            if (v.kind == ElementKind::Slider) e["displacement"] = {six_digits(v.dx), six_digits(v.dy)};
             elements.push_back(std::move(e));
         }
         gauges.push_back(json{{"gauge", g->name()}, {"elements", std::move(elements)}});
@@ -49,6 +65,7 @@ void Trace::record(const Panel& panel)
     json vars = json::object();
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
+    line["nav_source"] = panel.sim().navigation_source();
     const AudioSelections a = audio_selections(panel.sim());
     line["audio"] = json{{"nav1", a.nav1}, {"nav2", a.nav2}, {"dme", a.dme}, {"adf", a.adf}, {"marker", a.marker},
                          {"dme_select", a.dme_select}, {"marker_beacon", marker_name(a.marker_beacon)},

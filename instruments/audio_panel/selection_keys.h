@@ -1,8 +1,8 @@
 // The controls both audio panels share: receiver, own and DME keys, the rotary selector's turn, the marker
-// switch; and the named variables they publish. Every key clicks softly, powered or not, and flips what it shows at
-// once; a receiver key also asks the simulation to toggle that receiver, but only while the panel is
-// powered: an unpowered panel cannot switch audio, and the next refresh from the simulation puts the light
-// back.
+// switch; and the named variables they publish. Every key clicks softly, powered or not, and flips what it
+// shows at once; a receiver key also asks the simulation to toggle that receiver, but only while the panel
+// is powered: an unpowered panel cannot switch audio, and the next refresh from the simulation puts the
+// light back.
 #pragma once
 
 #include "audio_state.h"

@@ -1,5 +1,6 @@
 #include "fly.h"
 
+#include "audio_model.h"
 #include "duration.h"
 #include "panel.h"
 #include "tokens.h"
@@ -59,6 +60,21 @@ std::string nav_line(const Simulation& sim, int n)
     return line;
 }
 
+// "NAV1 NAV2 DME1 ADF MKR (outer beacon heard)": the receivers selected, or "none selected".
+std::string audio_line(const AudioSelections& a)
+{
+    std::string line;
+    const auto add = [&](bool on, const std::string& name) { if (on) line += (line.empty() ? "" : " ") + name; };
+    add(a.nav1, "NAV1");
+    add(a.nav2, "NAV2");
+    add(a.dme, "DME" + std::to_string(a.dme_select));
+    add(a.adf, "ADF");
+    add(a.marker, "MKR");
+    if (line.empty()) line = "none selected";
+    if (a.marker_tone) line += std::string(" (") + marker_name(a.marker_tone) + " beacon heard)";
+    return line;
+}
+
 } // namespace
 
 FlyResult fly(Panel& panel, double seconds, Trace* trace, std::ostream* progress)
@@ -111,13 +127,13 @@ void print_summary(const Panel& panel, const FlyResult& result, std::ostream& ou
                 << format("cross-track %.2f nm", g.cross_track_m / geo::METRES_PER_NM);
         out << " (flags " << sim.integer(token::GPS_FLAGS) << ")\n";
         out << "  " << nav_line(sim, 1) << "\n  " << nav_line(sim, 2) << "\n";
-        static const char* markers[] = {"none", "outer", "middle", "inner"};
-        out << "  marker beacon: " << markers[static_cast<int>(sim.number(token::MARKER)) & 3] << "\n";
+        out << "  marker beacon: " << marker_name(audio_selections(sim).marker_beacon) << "\n";
     }
     out << "  COM1 " << mhz(sim.com(1).active) << " standby " << mhz(sim.com(1).standby) << ", COM2 "
         << mhz(sim.com(2).active) << " standby " << mhz(sim.com(2).standby) << ", transmitting on "
         << (sim.transmitting_com() ? "COM" + std::to_string(sim.transmitting_com()) : std::string("none"))
         << (sim.monitored_com() ? ", monitoring COM" + std::to_string(sim.monitored_com()) : std::string()) << "\n";
+    out << "  audio: " << audio_line(audio_selections(sim)) << "\n";
     char squawk[8];
     std::snprintf(squawk, sizeof squawk, "%04X", static_cast<unsigned>(sim.integer(token::SQUAWK)));
     out << "  squawk " << squawk << "\n";

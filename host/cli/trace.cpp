@@ -1,5 +1,6 @@
 #include "trace.h"
 
+#include "audio_model.h"
 #include "panel.h"
 
 #include <nlohmann/json.hpp>
@@ -65,6 +66,11 @@ void Trace::record(const Panel& panel)
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
     line["nav_source"] = panel.sim().navigation_source();
+    const AudioSelections a = audio_selections(panel.sim());
+    line["audio"] = json{{"nav1", a.nav1}, {"nav2", a.nav2}, {"dme", a.dme}, {"adf", a.adf}, {"marker", a.marker},
+                         {"dme_select", a.dme_select}, {"marker_beacon", marker_name(a.marker_beacon)},
+                         {"marker_tone", marker_name(a.marker_tone)}, {"transmit", a.transmitting_com},
+                         {"monitor", a.monitored_com}};
     out_ << line.dump() << '\n';
 }
 

@@ -1,5 +1,5 @@
 // The trace: one JSON object a frame, with what every element of every gauge shows and the key events,
-// sounds and named variables of that frame.
+// sounds and named variables of that frame, and what the pilot hears (the audio selections).
 #pragma once
 
 #include <cstddef>

@@ -75,6 +75,11 @@ void Simulation::set(int32_t token, double value)
         set_altimeter(value);
         return;
     case token::COM_RECEIVE_BOTH: com_monitor_ = value != 0; numbers_[token] = com_monitor_ ? 1.0 : 0.0; return;
+    case token::MARKER:
+        // The marker receiver knows three beacons; anything else is a raw value for `hold`.
+        if (value != 0 && value != 1 && value != 2 && value != 3)
+            throw std::invalid_argument("token 354 is the marker beacon received: 0 none, 1 outer, 2 middle, 3 inner");
+        break;
     default: break;
     }
     if (!token::is_integer(token)) {

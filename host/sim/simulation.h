@@ -38,7 +38,8 @@ public:
 
     // Sets a token from outside (a script, a test). Integer tokens take integers; a COM or NAV frequency
     // token takes the BCD of a channel's reading, the squawk four octal BCD digits; the UTC hour and minute
-    // and the simulation time set the clock, the altimeter setting moves the indicated altitude with it.
+    // and the simulation time set the clock, the altimeter setting moves the indicated altitude with it; the
+    // marker beacon (354) takes 0 to 3.
     // Throws std::invalid_argument when the value cannot be held. While a flight is loaded, the tokens the
     // aircraft gives are derived anew on every tick.
     void set(int32_t token, double value);

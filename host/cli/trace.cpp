@@ -15,6 +15,11 @@ Trace::Trace(const std::filesystem::path& file) : out_(file, std::ios::binary)
 
 void Trace::record(const Panel& panel)
 {
+    out_ << recorder_.line(panel) << '\n';
+}
+
+std::string TraceRecorder::line(const Panel& panel)
+{
     using nlohmann::json;
     json line;
     line["frame"] = panel.frame_count();
@@ -37,17 +42,19 @@ void Trace::record(const Panel& panel)
         const LoggedEvent& e = panel.events()[events_seen_];
         events.push_back(json{{"gauge", e.gauge}, {"event", e.event}, {"value", e.value}});
     }
+    activity_ = !events.empty();
     line["events"] = std::move(events);
     json sounds = json::array();
     for (; sounds_seen_ < panel.sounds().size(); ++sounds_seen_) {
         const LoggedSound& s = panel.sounds()[sounds_seen_];
         sounds.push_back(json{{"gauge", s.gauge}, {"file", s.file}});
     }
+    activity_ = activity_ || !sounds.empty();
     line["sounds"] = std::move(sounds);
     json vars = json::object();
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
-    out_ << line.dump() << '\n';
+    return line.dump();
 }
 
 } // namespace host

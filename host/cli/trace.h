@@ -5,10 +5,25 @@
 #include <cstddef>
 #include <fstream>
 #include <filesystem>
+#include <string>
 
 namespace host {
 
 class Panel;
+
+// The frames' log entries as they are made: each call gives one frame's line (without its newline) with
+// the key events and sounds logged since the previous call.
+class TraceRecorder {
+public:
+    std::string line(const Panel& panel);
+    // Whether the last line held a key event or a sound.
+    bool last_had_activity() const { return activity_; }
+
+private:
+    std::size_t events_seen_ = 0;
+    std::size_t sounds_seen_ = 0;
+    bool activity_ = false;
+};
 
 class Trace {
 public:
@@ -18,8 +33,7 @@ public:
 
 private:
     std::ofstream out_;
-    std::size_t events_seen_ = 0;
-    std::size_t sounds_seen_ = 0;
+    TraceRecorder recorder_;
 };
 
 } // namespace host

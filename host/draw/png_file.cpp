@@ -10,7 +10,9 @@ namespace host::draw {
 
 static_assert(sizeof(Rgba) == 4, "pixels are handed to libpng as packed RGBA");
 
-void write_png(const Image& image, const std::filesystem::path& file)
+namespace {
+
+png_image png_for(const Image& image)
 {
     png_image png;
     std::memset(&png, 0, sizeof png);
@@ -18,8 +20,30 @@ void write_png(const Image& image, const std::filesystem::path& file)
     png.width = static_cast<png_uint_32>(image.width());
     png.height = static_cast<png_uint_32>(image.height());
     png.format = PNG_FORMAT_RGBA;
+    return png;
+}
+
+} // namespace
+
+void write_png(const Image& image, const std::filesystem::path& file)
+{
+    png_image png = png_for(image);
     if (!png_image_write_to_file(&png, file.c_str(), 0, image.pixels().data(), 0, nullptr))
         throw std::runtime_error(file.string() + ": cannot write the picture (" + png.message + ")");
+}
+
+std::string encode_png(const Image& image)
+{
+    png_image png = png_for(image);
+    png_alloc_size_t size = 0;
+    // The first call measures, the second writes.
+    if (!png_image_write_to_memory(&png, nullptr, &size, 0, image.pixels().data(), 0, nullptr))
+        throw std::runtime_error(std::string("cannot encode the picture (") + png.message + ")");
+    std::string bytes(size, '\0');
+    if (!png_image_write_to_memory(&png, bytes.data(), &size, 0, image.pixels().data(), 0, nullptr))
+        throw std::runtime_error(std::string("cannot encode the picture (") + png.message + ")");
+    bytes.resize(size);
+    return bytes;
 }
 
 Image read_png(const std::filesystem::path& file)

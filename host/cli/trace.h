@@ -2,6 +2,8 @@
 // sounds and named variables of that frame.
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <cstddef>
 #include <fstream>
 #include <filesystem>
@@ -10,6 +12,10 @@
 namespace host {
 
 class Panel;
+struct ElementView;
+
+// What one element shows, as a trace line records it.
+nlohmann::json element_record(const ElementView& v);
 
 // The frames' log entries as they are made: each call gives one frame's line (without its newline) with
 // the key events and sounds logged since the previous call.

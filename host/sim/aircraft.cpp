@@ -131,9 +131,10 @@ void Aircraft::jump_along(double metres, const Wind& wind)
     double left = std::max(0.0, metres);
     std::size_t leg = 0;
     for (; leg + 1 < route_.size(); ++leg) {
+        // A jump to a waypoint's distance lands on it with the next leg ahead, whatever the rounding.
         const double length = geo::distance_m(route_[leg].position, route_[leg + 1].position);
-        if (left < length) break;
-        left -= length;
+        if (left < length - 1.0) break;
+        left = std::max(0.0, left - length);
     }
     descending_ = false;
     if (leg + 1 >= route_.size()) {

@@ -163,6 +163,9 @@ void Server::routes()
         res.set_header("Cache-Control", "no-store");
         res.set_content(wb.trace_jsonl(), "application/x-ndjson");
     }));
+    s.Get(R"(/api/gauges/([^/]+))", guarded([&wb](const httplib::Request& req, auto& res) {
+        send_json(res, wb.gauge_view(req.matches[1]));
+    }));
     s.Get(R"(/api/gauges/([^/]+)/picture\.png)", guarded([&wb](const httplib::Request& req, httplib::Response& res) {
         const uint64_t scale = req.has_param("scale") ? param(req, "scale") : 1;
         uint64_t version = 0;

@@ -408,6 +408,15 @@ json Workbench::flights()
     return json{{"flights", std::move(names)}, {"current", flight_name_}};
 }
 
+json Workbench::gauge_view(const std::string& gauge)
+{
+    std::lock_guard lock(mutex_);
+    const Gauge& g = gauge_locked(gauge);
+    json elements = json::array();
+    for (const ElementView& v : g.elements()) elements.push_back(element_record(v));
+    return json{{"gauge", g.name()}, {"version", pictures_.at(gauge).version}, {"elements", std::move(elements)}};
+}
+
 std::string Workbench::picture_png(const std::string& gauge, int scale, uint64_t& version)
 {
     if (scale < 1 || scale > 4) throw WorkbenchError(400, "scale " + std::to_string(scale) + ": 1 to 4");

@@ -85,6 +85,8 @@ public:
     // entries after the given sequence numbers.
     nlohmann::json state(uint64_t sounds_after, uint64_t log_after);
     nlohmann::json flights();
+    // What every element of a gauge shows, as a trace line gives it; 404 for a gauge not on the panel.
+    nlohmann::json gauge_view(const std::string& gauge);
     // The gauge's picture as PNG, placed at its panel size times `scale`; `version` receives the version
     // the picture shows. Throws WorkbenchError 404 for a gauge not on the panel.
     std::string picture_png(const std::string& gauge, int scale, uint64_t& version);

@@ -211,7 +211,7 @@ void Server::routes()
                                   ? wb.click_gauge(body.text("gauge"), body.number("x"), body.number("y"))
                                   : wb.click_window(static_cast<int>(body.integer("window")), body.number("x"),
                                                     body.number("y"));
-        send_json(res, json{{"gauge", r.gauge}, {"hotspot", r.hotspot}, {"x", r.x}, {"y", r.y}});
+        send_json(res, json{{"gauge", r.gauge}, {"hotspot", r.hotspot}, {"x", r.x}, {"y", r.y}, {"frame", r.frame}});
     }));
     s.Post("/api/pause", guarded([&wb](const httplib::Request& req, auto& res) {
         wb.pause(Body(req.body).boolean("paused"));

@@ -433,7 +433,10 @@ std::string Workbench::picture_png(const std::string& gauge, int scale, uint64_t
     auto& cached = picture->png[scale];
     if (cached.first == version && !cached.second.empty()) return cached.second;
     const draw::Image face = picture->compositor->compose(elements);
-    cached = {version, draw::encode_png(draw::resized(face, picture->width * scale, picture->height * scale))};
+    // A gauge placed at its faceplate's own size only needs its pixels repeated.
+    const bool own_size = picture->width == face.width() && picture->height == face.height();
+    cached = {version, draw::encode_png(own_size ? draw::scaled(face, scale)
+                                                 : draw::resized(face, picture->width * scale, picture->height * scale))};
     return cached.second;
 }
 
@@ -457,6 +460,7 @@ ClickResult Workbench::click_locked(Gauge& gauge, double x, double y)
     r.x = static_cast<int>(x);
     r.y = static_cast<int>(y);
     r.hotspot = panel_.click_at(gauge, r.x, r.y);
+    r.frame = panel_.frame_count();
     return r;
 }
 

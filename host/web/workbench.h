@@ -49,6 +49,7 @@ struct ClickResult {
     std::string gauge;
     int hotspot = 0;          // 0: inside the gauge, outside every box: nothing happened
     int x = 0, y = 0;         // the point on the gauge's faceplate
+    uint64_t frame = 0;       // the frame before which it happened: its effect shows from the next one on
 };
 
 // One line of the log: a key event, a sound or a named variable's new value.

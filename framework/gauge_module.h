@@ -6,6 +6,7 @@
 // process without sharing a single variable; only Linkage and ImportTable are exported.
 #pragma once
 
+#include "element_chain.h"
 #include "gauge_abi.h"
 #include "host_services.h"
 #include "truncate.h"

@@ -204,3 +204,20 @@ TEST_P(ComRadio, KeepsItsSwitchAcrossKillAndReinstall)
     EXPECT_FRAME(radio, POWER_KNOB, 1);
     EXPECT_HIDDEN(radio, ACTIVE_DISPLAY, false);
 }
+
+// The knob halves lie edge to edge: each box covers x <= px < x + w, so every column of a knob belongs to
+// exactly one half, and the pixel just past a box is no longer its.
+TEST(ComRadioHotspots, KnobHalvesMeetWithoutSharingAColumn)
+{
+    host::Panel panel;
+    host::Gauge& radio = panel.load(gauge_path("COM1_Corvane_QT3"));
+    struct Case { int x, y, hotspot; };
+    const Case cases[] = {
+        {522, 51, OUTER_KNOB_LEFT}, {542, 102, OUTER_KNOB_LEFT}, {543, 60, 0}, {522, 103, 0},
+        {546, 56, INNER_KNOB_LEFT}, {560, 70, INNER_KNOB_LEFT}, {561, 70, INNER_KNOB_RIGHT},
+        {578, 89, INNER_KNOB_RIGHT}, {570, 90, 0}, {570, 55, 0},
+        {579, 70, OUTER_KNOB_RIGHT}, {595, 70, OUTER_KNOB_RIGHT}, {596, 70, 0},
+        {42, 70, POWER_KNOB_LEFT}, {43, 70, POWER_KNOB_RIGHT}, {62, 97, POWER_KNOB_RIGHT}, {63, 70, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(radio.hotspot_at(c.x, c.y), c.hotspot) << c.x << "," << c.y;
+}

@@ -75,11 +75,14 @@ TEST_F(Framework, ClickGoesToTheFirstBoxHoldingThePoint)
 {
     struct Case { int x, y, hotspot; std::vector<uint32_t> events; };
     const Case cases[] = {
-        {15, 15, LEFT_KEY, {LEFT_KEY_EVENT}},
-        {20, 15, LEFT_KEY, {LEFT_KEY_EVENT}},    // the shared column: exactly one callback runs
-        {21, 15, RIGHT_KEY, {RIGHT_KEY_EVENT}},
-        {30, 20, RIGHT_KEY, {RIGHT_KEY_EVENT}},  // edges belong to the box
-        {31, 15, 0, {}},
+        {10, 10, LEFT_KEY, {LEFT_KEY_EVENT}},    // the top-left corner belongs to the box
+        {18, 15, LEFT_KEY, {LEFT_KEY_EVENT}},
+        {19, 15, LEFT_KEY, {LEFT_KEY_EVENT}},    // the shared column: exactly one callback runs
+        {20, 15, RIGHT_KEY, {RIGHT_KEY_EVENT}},
+        {29, 19, RIGHT_KEY, {RIGHT_KEY_EVENT}},  // the last pixel inside
+        {30, 15, 0, {}},                         // x + w and y + h lie outside
+        {25, 20, 0, {}},
+        {9, 15, 0, {}},
         {5, 5, 0, {}},
     };
     for (const Case& c : cases) {

@@ -31,9 +31,9 @@ const char* kind_name(ElementKind kind)
 
 bool HotspotView::contains(int x, int y) const
 {
-    // Edges belong to the box: neighbouring boxes of a knob share their common column, and the first in
-    // table order takes a click on it.
-    return x >= record->x && x <= record->x + record->width && y >= record->y && y <= record->y + record->height;
+    // A box (x, y, w, h) covers x <= px < x + w and y <= py < y + h: a box w pixels wide is w pixels wide.
+    // Neighbouring boxes that overlap by one column both hold it, and the first in table order takes it.
+    return x >= record->x && x < record->x + record->width && y >= record->y && y < record->y + record->height;
 }
 
 Gauge::Gauge(std::unique_ptr<LoadedModule> module, uint32_t text_capacity)

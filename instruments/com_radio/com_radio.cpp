@@ -52,6 +52,13 @@ constexpr uint32_t LCD_YELLOW = 0x80FFFF;
 constexpr uint32_t WHITE      = 0xFFFFFF;
 constexpr uint32_t BLACK      = 0x000000;
 
+extern ELEMENT_STATIC_IMAGE background;
+extern ELEMENT_STRING active_display;
+extern ELEMENT_STRING standby_display;
+extern ELEMENT_ICON power_knob;
+constexpr auto faceplate = element_chain(background, active_display, standby_display, power_knob);
+static_assert(faceplate.size() == ELEMENT_COUNT, "faceplate chain and its numbering disagree");
+
 constexpr ELEMENT_STRING frequency_display(int32_t x, int32_t width, int32_t token, STRING_CALLBACK cb,
                                            ELEMENT_HEADER* const* next)
 {
@@ -61,20 +68,19 @@ constexpr ELEMENT_STRING frequency_display(int32_t x, int32_t width, int32_t tok
                           STRING_TEXT_FLAGS, nullptr, 0, cb};
 }
 
-ELEMENT_ICON power_knob = {element_header(ELEMENT_TYPE_ICON, 0x1400, 26, 61, nullptr), ICON_SETTING,
-                           module_var(0), 2, power_knob_cb};
-ELEMENT_HEADER* const after_standby[] = {&power_knob.header, nullptr};
+ELEMENT_STATIC_IMAGE background = {
+    element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, faceplate.after(BACKGROUND, background)),
+    STATIC_IMAGE_SETTING};
 
-ELEMENT_STRING standby_display =
-    frequency_display(180, 422, profile::STANDBY_FREQUENCY, standby_display_cb, after_standby);
-ELEMENT_HEADER* const after_active[] = {&standby_display.header, nullptr};
+ELEMENT_STRING active_display = frequency_display(65, 537, profile::ACTIVE_FREQUENCY, active_display_cb,
+                                                  faceplate.after(ACTIVE_DISPLAY, active_display));
 
-ELEMENT_STRING active_display =
-    frequency_display(65, 537, profile::ACTIVE_FREQUENCY, active_display_cb, after_active);
-ELEMENT_HEADER* const after_background[] = {&active_display.header, nullptr};
+ELEMENT_STRING standby_display = frequency_display(180, 422, profile::STANDBY_FREQUENCY, standby_display_cb,
+                                                   faceplate.after(STANDBY_DISPLAY, standby_display));
 
-ELEMENT_STATIC_IMAGE background = {element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, after_background),
-                                   STATIC_IMAGE_SETTING};
+ELEMENT_ICON power_knob = {
+    element_header(ELEMENT_TYPE_ICON, 0x1400, 26, 61, faceplate.after(POWER_KNOB, power_knob)),
+    ICON_SETTING, module_var(0), 2, power_knob_cb};
 
 // Displays are hidden while the radio is off; the text is rewritten all the same.
 FLOAT64 GAUGE_CALL active_display_cb(ELEMENT_STRING* element)

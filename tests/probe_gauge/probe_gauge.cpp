@@ -55,6 +55,13 @@ FLOAT64 GAUGE_CALL icon_cb(ELEMENT_ICON* e)
 FLOAT64 GAUGE_CALL slider_x_cb(ELEMENT_SLIDER*) { return 2.5; }
 FLOAT64 GAUGE_CALL slider_y_cb(ELEMENT_SLIDER*) { return 7.0; }
 
+extern ELEMENT_STATIC_IMAGE background;
+extern ELEMENT_STRING status, peer_display, label;
+extern ELEMENT_ICON icon;
+extern ELEMENT_SLIDER slider;
+constexpr auto faceplate = element_chain(background, status, peer_display, label, icon, slider);
+static_assert(faceplate.size() == ELEMENT_COUNT);
+
 constexpr ELEMENT_STRING text_element(int32_t y, STRING_CALLBACK cb, ELEMENT_HEADER* const* next)
 {
     return ELEMENT_STRING{element_header(ELEMENT_TYPE_STRING, -1, 2, y, next),
@@ -63,19 +70,16 @@ constexpr ELEMENT_STRING text_element(int32_t y, STRING_CALLBACK cb, ELEMENT_HEA
                           STRING_TEXT_FLAGS, nullptr, 0, cb};
 }
 
-ELEMENT_SLIDER slider = {element_header(ELEMENT_TYPE_SLIDER, 0x300, 5, 5, nullptr), module_var(0), 4.0,
-                         slider_x_cb, module_var(0), 0.0, slider_y_cb};
-ELEMENT_HEADER* const after_icon[] = {&slider.header, nullptr};
-ELEMENT_ICON icon = {element_header(ELEMENT_TYPE_ICON, 0x200, 40, 2, after_icon), ICON_SETTING, module_var(0), 3, icon_cb};
-ELEMENT_HEADER* const after_label[] = {&icon.header, nullptr};
-ELEMENT_STRING label = text_element(30, label_cb, after_label);
-ELEMENT_HEADER* const after_peer[] = {&label.header, nullptr};
-ELEMENT_STRING peer_display = text_element(20, peer_cb, after_peer);
-ELEMENT_HEADER* const after_status[] = {&peer_display.header, nullptr};
-ELEMENT_STRING status = text_element(10, status_cb, after_status);
-ELEMENT_HEADER* const after_background[] = {&status.header, nullptr};
-ELEMENT_STATIC_IMAGE background = {element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, after_background),
-                                   STATIC_IMAGE_SETTING};
+ELEMENT_STATIC_IMAGE background = {
+    element_header(ELEMENT_TYPE_STATIC_IMAGE, 0x100, 0, 0, faceplate.after(BACKGROUND, background)),
+    STATIC_IMAGE_SETTING};
+ELEMENT_STRING status = text_element(10, status_cb, faceplate.after(STATUS, status));
+ELEMENT_STRING peer_display = text_element(20, peer_cb, faceplate.after(PEER, peer_display));
+ELEMENT_STRING label = text_element(30, label_cb, faceplate.after(LABEL, label));
+ELEMENT_ICON icon = {element_header(ELEMENT_TYPE_ICON, 0x200, 40, 2, faceplate.after(ICON, icon)), ICON_SETTING,
+                     module_var(0), 3, icon_cb};
+ELEMENT_SLIDER slider = {element_header(ELEMENT_TYPE_SLIDER, 0x300, 5, 5, faceplate.after(SLIDER, slider)),
+                         module_var(0), 4.0, slider_x_cb, module_var(0), 0.0, slider_y_cb};
 
 int32_t GAUGE_CALL left_key(PIXPOINT*, uint32_t)
 {
@@ -94,7 +98,7 @@ int32_t GAUGE_CALL right_key(PIXPOINT*, uint32_t)
 constexpr MOUSERECT hotspots[] = {
     hotspot_parent(),
     hotspot(10, 10, 10, 10, CURSOR_HAND, left_key),
-    hotspot(20, 10, 10, 10, CURSOR_HAND, right_key),   // shares the column x = 20 with the box before
+    hotspot(19, 10, 11, 10, CURSOR_HAND, right_key),   // shares the column x = 19 with the box before
     hotspot_end_of_parent(),
     hotspot_end_of_list(),
 };

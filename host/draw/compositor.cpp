@@ -79,17 +79,7 @@ void Compositor::draw_element(Image& frame, const ElementView& e)
         lay_bitmap(frame, bitmap(h.resource_id), h.position.x + whole_pixels(e.dx), h.position.y + whole_pixels(e.dy));
         break;
     case ElementKind::String: {
-        const auto* s = reinterpret_cast<const ELEMENT_STRING*>(e.record);
-        TextRun run;
-        run.x = h.position.x;
-        run.y = h.position.y;
-        run.box_width = s->box_width;
-        run.box_height = s->box_height;
-        run.font = std::string_view(s->font_name, strnlen(s->font_name, FONT_NAME_CAPACITY));
-        run.colour = s->fg_color;
-        run.background = s->bg_color;
-        run.char_set = s->char_set;
-        run.text = e.text;
+        const TextRun run = text_run(e, frame.width());
         try {
             fonts_.draw(frame, run);
         } catch (const std::exception& ex) {
@@ -98,6 +88,24 @@ void Compositor::draw_element(Image& frame, const ElementView& e)
         break;
     }
     }
+}
+
+TextRun text_run(const ElementView& e, int faceplate_width)
+{
+    const ELEMENT_HEADER& h = *e.record;
+    const auto* s = reinterpret_cast<const ELEMENT_STRING*>(e.record);
+    TextRun run;
+    run.x = h.position.x;
+    run.y = h.position.y;
+    // Boxes reach past the faceplate's right edge (most end at x 602 of 600): text fits what is seen of them.
+    run.box_width = std::min<int>(s->box_width, faceplate_width - h.position.x);
+    run.box_height = s->box_height;
+    run.font = std::string_view(s->font_name, strnlen(s->font_name, FONT_NAME_CAPACITY));
+    run.colour = s->fg_color;
+    run.background = s->bg_color;
+    run.char_set = s->char_set;
+    run.text = e.text;
+    return run;
 }
 
 Image render_gauge(const Gauge& gauge, Fonts& fonts)

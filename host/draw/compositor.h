@@ -36,6 +36,9 @@ private:
     std::map<int32_t, Image> decoded_;
 };
 
+// A string element's text as the compositor draws it on a faceplate `faceplate_width` pixels wide.
+TextRun text_run(const ElementView& element, int faceplate_width);
+
 // A gauge as the host last drew it, with its module's bitmaps and the default fonts.
 Image render_gauge(const Gauge& gauge, Fonts& fonts);
 

@@ -6,6 +6,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +16,12 @@
 namespace host::draw {
 
 namespace {
+
+// The LCD faces' cell, as a share of the box height. The fields of the displays bound it on both sides:
+// the compact navigator's caption "Time      UTC" must carry its UTC past the minutes that stand between
+// its words (0.358 at least), and the NAV/COM radio's DME distance "199.9nm" must end before the speed
+// beside it begins (0.374 at most).
+constexpr double LCD_CELL_PER_BOX = 0.365;
 
 // Windows' ANSI_CHARSET and DEFAULT_CHARSET: on a western system both are code page 1252.
 constexpr uint8_t ANSI_CHARSET = 0;
@@ -46,14 +53,40 @@ void blend(Rgba& dst, Rgba c, unsigned cover)
     dst = Rgba{mix(c.r, dst.r), mix(c.g, dst.g), mix(c.b, dst.b), static_cast<uint8_t>(std::lround(out * 255.0))};
 }
 
+// A glyph's advance and the horizontal extent of its outline, in font units.
+struct GlyphBox {
+    FT_Pos advance = 0, x_min = 0, x_max = 0;
+};
+
+GlyphBox glyph_box(FT_Face face, FT_UInt glyph)
+{
+    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE) || face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) return {};
+    FT_BBox box;
+    FT_Outline_Get_CBox(&face->glyph->outline, &box);
+    if (face->glyph->outline.n_points == 0) box.xMin = box.xMax = 0;
+    return {face->glyph->advance.x, box.xMin, box.xMax};
+}
+
+// What a display of a monospaced face shows of its text: everything up to the first run of blanks that
+// alone needs more cells than the box has. Behind such a run lies only the number of a label display.
+std::string_view shown_part(std::string_view text, size_t cells_in_box)
+{
+    size_t run = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        run = text[i] == ' ' ? run + 1 : 0;
+        if (run > cells_in_box) return text.substr(0, i + 1 - run);
+    }
+    return text;
+}
+
 } // namespace
 
 const std::vector<FontMapping>& default_font_map()
 {
     static const std::vector<FontMapping> map = {
-        {"Glass", "DSEG14 Classic", "fonts-dseg", 0.66},
-        {"Glass Gauge", "DSEG14 Modern", "fonts-dseg", 0.66},
-        {"Courier New", "Liberation Mono", "fonts-liberation", 0.0},
+        {"Glass", "DSEG14 Classic", "fonts-dseg", 0.66, LCD_CELL_PER_BOX},
+        {"Glass Gauge", "DSEG14 Modern", "fonts-dseg", 0.66, LCD_CELL_PER_BOX},
+        {"Courier New", "Liberation Mono", "fonts-liberation", 0.0, 0.0},
     };
     return map;
 }
@@ -109,6 +142,18 @@ struct Fonts::Library {
 struct Fonts::Face {
     FT_Face face = nullptr;
     FontMapping mapping;
+    FT_Pos cell_advance = 0;   // monospaced faces: the advance of a digit in font units, the glyph that fills a cell
+    std::map<FT_UInt, GlyphBox> boxes;   // monospaced faces: the glyphs measured so far
+
+    const GlyphBox& box(FT_UInt glyph)
+    {
+        auto it = boxes.find(glyph);
+        if (it == boxes.end()) {
+            FT_Set_Transform(face, nullptr, nullptr);   // measured as the font draws it
+            it = boxes.emplace(glyph, glyph_box(face, glyph)).first;
+        }
+        return it->second;
+    }
     ~Face()
     {
         if (face) FT_Done_Face(face);
@@ -139,23 +184,18 @@ Fonts::Face& Fonts::face(std::string_view gauge_font)
     face->mapping = *mapping;
     if (FT_New_Face(library_->freetype, file.c_str(), index, &face->face))
         throw std::runtime_error(what + ", but " + file + " cannot be read");
+    if (mapping->cell_per_box > 0.0) {
+        face->cell_advance = glyph_box(face->face, FT_Get_Char_Index(face->face, U'0')).advance;
+        if (face->cell_advance <= 0) throw std::runtime_error(what + ", which has no digit to size its cells by");
+    }
     return *faces_.emplace(key, std::move(face)).first->second;
 }
 
-void Fonts::draw(Image& frame, const TextRun& run)
+template <class Plot> void Fonts::lay_out(const TextRun& run, Plot&& plot)
 {
     if (run.char_set != ANSI_CHARSET && run.char_set != DEFAULT_CHARSET)
         throw std::runtime_error("character set " + std::to_string(run.char_set) + " is not supported (Windows-1252 only)");
-    if (run.box_width <= 0 || run.box_height <= 0) return;
-
-    const int left = std::max(run.x, 0), top = std::max(run.y, 0);
-    const int right = std::min(run.x + run.box_width, frame.width());
-    const int bottom = std::min(run.y + run.box_height, frame.height());
-
-    if (run.background != 0)
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x) frame.at(x, y) = from_colorref(run.background);
-    if (run.text.empty()) return;
+    if (run.box_width <= 0 || run.box_height <= 0 || run.text.empty()) return;
 
     Face& f = face(run.font);
     FT_Face ft = f.face;
@@ -175,25 +215,80 @@ void Fonts::draw(Image& frame, const TextRun& run)
     if (FT_Set_Char_Size(ft, 0, static_cast<FT_F26Dot6>(std::lround(em * 64.0)), 72, 72))
         throw std::runtime_error("font \"" + f.mapping.gauge_font + "\" cannot be sized to " +
                                  std::to_string(run.box_height) + " pixels");
-
-    const Rgba colour = from_colorref(run.colour);
     const int baseline = run.y + static_cast<int>(std::lround(ascent));
-    FT_Pos pen = static_cast<FT_Pos>(run.x) * 64;
-    for (char byte : run.text) {
-        const FT_UInt glyph = FT_Get_Char_Index(ft, windows_1252_to_unicode(static_cast<uint8_t>(byte)));
-        if (FT_Load_Glyph(ft, glyph, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL)) continue;
+
+    // Lays the loaded glyph's bitmap down with its origin at pixel column `origin_x` of the baseline.
+    auto plot_glyph = [&](int origin_x) {
         const FT_GlyphSlot slot = ft->glyph;
         const FT_Bitmap& bm = slot->bitmap;
-        const int gx = static_cast<int>(pen >> 6) + slot->bitmap_left;
+        const int gx = origin_x + slot->bitmap_left;
         const int gy = baseline - slot->bitmap_top;
         for (unsigned row = 0; row < bm.rows; ++row)
-            for (unsigned col = 0; col < bm.width; ++col) {
-                const int x = gx + static_cast<int>(col), y = gy + static_cast<int>(row);
-                if (x < left || x >= right || y < top || y >= bottom) continue;
-                blend(frame.at(x, y), colour, bm.buffer[row * bm.pitch + col]);
-            }
-        pen += slot->advance.x;
+            for (unsigned col = 0; col < bm.width; ++col)
+                if (const uint8_t cover = bm.buffer[row * bm.pitch + col])
+                    plot(gx + static_cast<int>(col), gy + static_cast<int>(row), cover);
+    };
+    auto glyph_of = [&](char byte) { return FT_Get_Char_Index(ft, windows_1252_to_unicode(static_cast<uint8_t>(byte))); };
+
+    if (f.mapping.cell_per_box <= 0.0) {
+        FT_Set_Transform(ft, nullptr, nullptr);
+        FT_Pos pen = 0;
+        for (char byte : run.text) {
+            if (FT_Load_Glyph(ft, glyph_of(byte), FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL)) continue;
+            plot_glyph(run.x + static_cast<int>(pen >> 6));
+            pen += ft->glyph->advance.x;
+        }
+        return;
     }
+
+    double cell = f.mapping.cell_per_box * run.box_height;
+    const std::string_view shown = shown_part(run.text, static_cast<size_t>(run.box_width / cell));
+    const size_t used = shown.find_last_not_of(' ') + 1;   // npos + 1 = 0: nothing but blanks
+    if (used == 0) return;
+    if (used * cell > run.box_width) cell = static_cast<double>(run.box_width) / used;
+
+    // Each glyph keeps its height and is condensed to the cell: a digit's advance becomes one cell wide.
+    const double squeeze = cell / (f.cell_advance / upem * em);
+    const FT_Matrix condense{static_cast<FT_Fixed>(std::lround(squeeze * 0x10000)), 0, 0, 0x10000};
+    for (size_t i = 0; i < used; ++i) {
+        const FT_UInt glyph = glyph_of(shown[i]);
+        const GlyphBox& box = f.box(glyph);
+        if (box.x_min >= box.x_max) continue;   // a blank: its cell stays empty
+        double origin = run.x + i * cell;
+        // A glyph narrower than a digit (the dot, the colon) stands in the middle of its cell.
+        if (box.advance != f.cell_advance) origin += cell / 2.0 - (box.x_min + box.x_max) / 2.0 / upem * em * squeeze;
+        const double whole = std::floor(origin);
+        FT_Vector shift{static_cast<FT_Pos>(std::lround((origin - whole) * 64.0)), 0};
+        FT_Set_Transform(ft, const_cast<FT_Matrix*>(&condense), &shift);
+        if (FT_Load_Glyph(ft, glyph, FT_LOAD_RENDER | FT_LOAD_NO_HINTING)) continue;
+        plot_glyph(static_cast<int>(whole));
+    }
+    FT_Set_Transform(ft, nullptr, nullptr);
+}
+
+void Fonts::draw(Image& frame, const TextRun& run)
+{
+    if (run.box_width <= 0 || run.box_height <= 0) return;
+
+    const int left = std::max(run.x, 0), top = std::max(run.y, 0);
+    const int right = std::min(run.x + run.box_width, frame.width());
+    const int bottom = std::min(run.y + run.box_height, frame.height());
+
+    if (run.background != 0)
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) frame.at(x, y) = from_colorref(run.background);
+
+    const Rgba colour = from_colorref(run.colour);
+    lay_out(run, [&](int x, int y, unsigned cover) {
+        if (x >= left && x < right && y >= top && y < bottom) blend(frame.at(x, y), colour, cover);
+    });
+}
+
+std::vector<Fonts::InkPixel> Fonts::ink(const TextRun& run)
+{
+    std::vector<InkPixel> pixels;
+    lay_out(run, [&](int x, int y, unsigned cover) { pixels.push_back({x, y, static_cast<uint8_t>(cover)}); });
+    return pixels;
 }
 
 } // namespace host::draw

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 using namespace host::draw;
@@ -88,10 +90,69 @@ TEST(Text, SizedToTheBoxHeight)
     EXPECT_NEAR(courier.bottom, 10 + 30.0 * 1705 / 2320, 1.5) << "the baseline lies at the cell's ascent";
 }
 
+TEST(Text, LcdFacesAreMonospacedEveryCharacterOneCell)
+{
+    // Whatever stands in front of it, the last 8 of "X8" starts one cell, 0.365 of the box height, after
+    // the first character: the blank, the dot and the colon take a whole cell like a digit.
+    Fonts fonts;
+    for (const char* font : {"Glass", "Glass Gauge"}) {
+        const Ink eight = draw(fonts, "8", font);
+        for (const char* front : {"8", " ", ".", ":", "\xB0", "-", "'", "t"}) {
+            const Ink both = draw(fonts, std::string(front) + "8", font);
+            EXPECT_NEAR(both.right - eight.right, 0.365 * 38, 1.0) << font << " after '" << front << "'";
+        }
+    }
+    // The glyphs are condensed to the cell: a digit's ink stays inside it with room on both sides.
+    const Ink eight = draw(fonts, "8");
+    EXPECT_GE(eight.left, 20 + 1);
+    EXPECT_LE(eight.right, 20 + 0.365 * 38 - 1);
+    // A narrow glyph stands in the middle of its cell.
+    for (const char* narrow : {":", "."}) {
+        const Ink ink = draw(fonts, narrow);
+        EXPECT_NEAR((ink.left + ink.right + 1) / 2.0, 20 + 0.365 * 38 / 2, 1.0) << narrow;
+    }
+}
+
+TEST(Text, LabelDisplaysShowTheLabelAlone)
+{
+    // "Ete%200.0f": the label, 197 blanks and the number; the box shows the label and nothing else.
+    Fonts fonts;
+    Image alone, field;
+    draw(fonts, "Ete", "Glass", 38, 230, 0x80FFFF, &alone);
+    char text[256];
+    std::snprintf(text, sizeof text, "Ete%200.0f", 0.0);
+    const Ink ink = draw(fonts, text, "Glass", 38, 230, 0x80FFFF, &field);
+    EXPECT_GT(ink.count, 50);
+    EXPECT_EQ(field, alone);
+}
+
+TEST(Text, TooLongForItsBoxIsCondensedToFit)
+{
+    // 19 characters in a box of 213 pixels, where 19 cells would need 263: every character is drawn,
+    // narrower, and the last one ends at the box's edge rather than being cut off.
+    Fonts fonts;
+    TextRun run;
+    run.x = 20, run.y = 10, run.box_height = 38, run.font = "Glass";
+    auto right_edge = [&](const std::string& text, int box_width) {
+        run.text = text, run.box_width = box_width;
+        int right = -1;
+        for (const Fonts::InkPixel& p : fonts.ink(run)) right = std::max(right, p.x);
+        return right;
+    };
+    const std::string text = "- - - flagged - - -";
+    const int condensed = right_edge(text, 213);
+    EXPECT_LT(condensed, 20 + 213);
+    EXPECT_GT(condensed, 20 + 213 - 0.365 * 38 / 2) << "the last dash is drawn";
+
+    // In a box wide enough the same text keeps its cells.
+    EXPECT_NEAR(right_edge(text, 300) - right_edge("-", 300), 18 * 0.365 * 38, 1.0);
+}
+
 TEST(Text, ClippedToTheBox)
 {
+    // A face of its own advances is cut at the box's edge.
     Fonts fonts;
-    const Ink ink = draw(fonts, "8888888888", "Glass", 38, 50);
+    const Ink ink = draw(fonts, "HHHHHHHHHH", "Courier New", 24, 50);
     EXPECT_LE(ink.right, 20 + 49);
     EXPECT_GT(ink.count, 100);
 }

@@ -144,6 +144,7 @@ void Server::run()
 
 void Server::stop()
 {
+    *stopping_ = true;
     if (http_) http_->stop();
 }
 
@@ -177,7 +178,8 @@ void Server::routes()
     }));
 
     // One state a published frame. Each stream remembers which sounds and log lines it has sent.
-    s.Get("/api/stream", [&wb](const httplib::Request& req, httplib::Response& res) {
+    auto stopping = stopping_;
+    s.Get("/api/stream", [&wb, stopping](const httplib::Request& req, httplib::Response& res) {
         struct Cursor {
             uint64_t published = 0, sounds = 0, log = 0;
         };
@@ -190,10 +192,11 @@ void Server::routes()
             return;
         }
         res.set_header("Cache-Control", "no-store");
-        res.set_chunked_content_provider("text/event-stream", [&wb, cursor](size_t, httplib::DataSink& sink) {
+        res.set_chunked_content_provider("text/event-stream", [&wb, cursor, stopping](size_t, httplib::DataSink& sink) {
             const uint64_t now = wb.wait_for_publish(cursor->published, STREAM_WAIT);
+            if (*stopping) return false;
             if (now == cursor->published) {
-                // Nothing new (the simulation is stopping): a comment keeps the connection honest.
+                // Nothing new (the simulation stands still): a comment keeps the connection alive.
                 return sink.write(": idle\n\n", 8);
             }
             cursor->published = now;

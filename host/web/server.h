@@ -19,6 +19,7 @@
 
 #include "workbench.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,8 @@ private:
 
     Workbench& workbench_;
     std::unique_ptr<httplib::Server> http_;
+    // Set by stop(): the event streams end, so that the server's threads can be joined.
+    std::shared_ptr<std::atomic<bool>> stopping_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace host::web

@@ -233,7 +233,7 @@ void Workbench::log_locked()
 uint64_t Workbench::wait_for_publish(uint64_t seen, std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(mutex_);
-    published_cv_.wait_for(lock, timeout, [&] { return published_ > seen || !running_; });
+    published_cv_.wait_for(lock, timeout, [&] { return published_ > seen; });
     return published_;
 }
 

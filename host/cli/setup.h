@@ -15,7 +15,7 @@ namespace host {
 class Panel;
 
 struct PanelSetup {
-    std::vector<ScriptLine> script;
+    Script script;
     std::optional<PanelConfig> config;
     std::optional<Flight> flight;
 };

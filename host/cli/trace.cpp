@@ -16,6 +16,7 @@ Trace::Trace(const std::filesystem::path& file) : out_(file, std::ios::binary)
 nlohmann::json element_record(const ElementView& v)
 {
     nlohmann::json e{{"index", v.index}, {"kind", kind_name(v.kind)}, {"hidden", v.hidden}};
+    if (!v.name.empty()) e["name"] = v.name;
     if (v.kind == ElementKind::String) e["text"] = v.text;
     if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
     if (v.kind == ElementKind::Slider) e["displacement"] = {v.dx, v.dy};

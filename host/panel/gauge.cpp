@@ -1,5 +1,6 @@
 #include "gauge.h"
 
+#include "gauge_names.h"
 #include "truncate.h"
 
 #include <algorithm>
@@ -40,12 +41,14 @@ Gauge::Gauge(std::unique_ptr<LoadedModule> module, uint32_t text_capacity)
     : module_(std::move(module)), name_(module_->gauge_name()), text_capacity_(text_capacity)
 {
     GAUGEHDR* hdr = header();
+    const FaceplateNames* names = faceplate_names(name_);
     int index = 0;
     for (ELEMENT_HEADER* e = hdr->elements_list; e; e = e->next_element ? e->next_element[0] : nullptr) {
         if (++index > MAX_ELEMENTS) throw std::runtime_error(name_ + ": the faceplate chain does not end");
         ElementView view;
         view.index = index;
         view.record = e;
+        view.name = name_of_number(names ? &names->elements : nullptr, index);
         switch (e->element_type) {
         case ELEMENT_TYPE_STATIC_IMAGE: view.kind = ElementKind::Static; break;
         case ELEMENT_TYPE_STRING: view.kind = ElementKind::String; break;
@@ -65,8 +68,10 @@ Gauge::Gauge(std::unique_ptr<LoadedModule> module, uint32_t text_capacity)
     if (const MOUSERECT* r = hdr->mouse_rect) {
         for (int i = 0; r[i].rect_type != MOUSE_RECT_EOL; ++i) {
             if (i > MAX_MOUSE_RECTS) throw std::runtime_error(name_ + ": the hotspot table does not end");
-            if (r[i].rect_type == MOUSE_RECT_CHILD)
-                hotspots_.push_back(HotspotView{static_cast<int>(hotspots_.size()) + 1, &r[i]});
+            if (r[i].rect_type == MOUSE_RECT_CHILD) {
+                const int number = static_cast<int>(hotspots_.size()) + 1;
+                hotspots_.push_back(HotspotView{number, name_of_number(names ? &names->hotspots : nullptr, number), &r[i]});
+            }
         }
     }
     // The text buffers live as long as the gauge; the element records point at them from now on.
@@ -157,7 +162,8 @@ std::string Gauge::describe() const
     std::ostringstream out;
     out << name_ << ":\n";
     for (const ElementView& v : elements_) {
-        out << "  " << v.index << " " << kind_name(v.kind) << (v.hidden ? " hidden" : " shown");
+        out << "  " << v.index << " " << (v.name.empty() ? "" : v.name + " ") << kind_name(v.kind)
+            << (v.hidden ? " hidden" : " shown");
         if (v.kind == ElementKind::String) out << " \"" << v.text << "\"";
         if (v.kind == ElementKind::Icon) out << " frame " << v.frame;
         if (v.kind == ElementKind::Slider) out << " displaced " << v.dx << "," << v.dy;

@@ -21,6 +21,7 @@ const char* kind_name(ElementKind kind);
 // What the host sees of one element after the last draw.
 struct ElementView {
     int index = 0;                   // 1 for the background, then chain order
+    std::string name;                // as the gauge's faceplate header names it, "" when the build knows none
     ElementKind kind = ElementKind::Static;
     ELEMENT_HEADER* record = nullptr;
     bool hidden = false;
@@ -32,6 +33,7 @@ struct ElementView {
 
 struct HotspotView {
     int number = 0;                  // 1 for the first child entry, in table order
+    std::string name;                // as the gauge's faceplate header names it, "" when the build knows none
     const MOUSERECT* record = nullptr;
     bool contains(int x, int y) const;
 };

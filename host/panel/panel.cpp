@@ -55,7 +55,7 @@ struct ServiceCalls {
     }
     static void GAUGE_CALL unregister_var_by_name(const char* name)
     {
-        if (Panel::active_ && name) Panel::active_->names_.withdraw(name);
+        if (Panel::active_ && name) Panel::active_->names_.withdraw(name, caller_module());
     }
     static void GAUGE_CALL initialize_var_by_name(MODULE_VAR* var, const char* name)
     {
@@ -82,7 +82,15 @@ PANEL_SERVICES* Panel::services()
     return &table;
 }
 
-Panel::Panel() = default;
+Panel::Panel()
+{
+    // Publishers of one name are taken in panel order: the order in which the gauges were loaded.
+    names_.set_panel_position([this](const void* module) {
+        for (size_t i = 0; i < gauges_.size(); ++i)
+            if (&gauges_[i]->module() == module) return i;
+        return gauges_.size();
+    });
+}
 
 Panel::~Panel()
 {
@@ -91,14 +99,25 @@ Panel::~Panel()
 
 Gauge& Panel::load(const std::filesystem::path& module, uint32_t text_capacity)
 {
+    Gauge& g = add(module, text_capacity);
+    install(g);
+    return g;
+}
+
+Gauge& Panel::add(const std::filesystem::path& module, uint32_t text_capacity)
+{
     auto loaded = std::make_unique<LoadedModule>(module, services());
     if (find(loaded->gauge_name()))
         throw std::runtime_error(module.filename().string() + ": gauge " + loaded->gauge_name() +
                                  " is already on the panel");
     gauges_.push_back(std::make_unique<Gauge>(std::move(loaded), text_capacity));
-    Gauge& g = *gauges_.back();
-    install(g);
-    return g;
+    return *gauges_.back();
+}
+
+void Panel::install_together(const std::vector<Gauge*>& gauges)
+{
+    for (Gauge* g : gauges) service(*g, PANEL_SERVICE_PRE_INSTALL);
+    for (Gauge* g : gauges) service(*g, PANEL_SERVICE_PRE_INITIALIZE);
 }
 
 void Panel::unload(const std::string& gauge_name)

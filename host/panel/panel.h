@@ -41,6 +41,12 @@ public:
     // Loads a module, creates its gauge and installs it (services 2 and 4). Throws std::runtime_error with
     // a message naming the module when it cannot be loaded or its gauge is already on the panel.
     Gauge& load(const std::filesystem::path& module, uint32_t text_capacity = DEFAULT_TEXT_CAPACITY);
+    // Loads a module and creates its gauge without installing it: a panel adds all its gauges, then
+    // installs them together.
+    Gauge& add(const std::filesystem::path& module, uint32_t text_capacity = DEFAULT_TEXT_CAPACITY);
+    // Install (2) for every gauge in the order given, then initialise (4) for every one: whatever the
+    // order, a gauge that binds a name at initialise finds every publisher of the panel.
+    void install_together(const std::vector<Gauge*>& gauges);
     // Kills the gauge (12) and unloads its module.
     void unload(const std::string& gauge_name);
     // Kill (12) and a new install (2, 4) without unloading: the module keeps its state.

@@ -190,21 +190,29 @@ void load_panel(Panel& panel, const PanelConfig& config, const std::vector<fs::p
 {
     std::vector<fs::path> dirs{config.file.parent_path().empty() ? fs::path(".") : config.file.parent_path()};
     dirs.insert(dirs.end(), module_dirs.begin(), module_dirs.end());
+    // Every gauge is loaded first, then all are installed together, so that a gauge that binds another's
+    // named variable finds it wherever the two stand in the file. A line that fails stops the load; the
+    // gauges before it are installed all the same, as loaded gauges always are.
+    std::vector<Gauge*> added;
     for (const GaugePlacement& g : config.gauges) {
         const std::string where = config.file.string() + ":" + std::to_string(g.line) + ": ";
         Gauge* gauge = nullptr;
         try {
-            gauge = &panel.load(find_module_file(g.module, dirs));
+            gauge = &panel.add(find_module_file(g.module, dirs));
         } catch (const std::exception& e) {
+            panel.install_together(added);
             throw PanelConfigError(where + e.what());
         }
         if (gauge->name() != g.gauge) {
             const std::string held = gauge->name();
             panel.unload(held);
+            panel.install_together(added);
             throw PanelConfigError(where + "module " + g.module + " holds the gauge " + held + ", not " + g.gauge);
         }
         panel.place(g.gauge, g);
+        added.push_back(gauge);
     }
+    panel.install_together(added);
     panel.set_windows(config.windows);
 }
 

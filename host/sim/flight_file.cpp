@@ -1,6 +1,7 @@
 #include "flight_file.h"
 
 #include "duration.h"
+#include "tokens.h"
 
 #include <toml++/toml.h>
 
@@ -240,6 +241,27 @@ void read_radios(TableReader& r, Flight& f)
     const std::string source = r.text("nav_source", "nav");
     if (source != "nav" && source != "gps") r.fail(r.find("nav_source"), "nav_source", "must be \"nav\" or \"gps\"");
     radios.nav_source = source == "gps" ? 1 : 0;
+    if (const toml::node* node = r.find("audio")) {
+        const toml::array* list = node->as_array();
+        if (!list) r.fail(node, "audio", "must be a list such as [\"nav1\", \"marker\"]");
+        for (const toml::node& item : *list) {
+            const auto name = item.value<std::string>();
+            bool* selected = !name ? nullptr
+                             : *name == "nav1" ? &radios.nav1_audio
+                             : *name == "nav2" ? &radios.nav2_audio
+                             : *name == "dme" ? &radios.dme_audio
+                             : *name == "adf" ? &radios.adf_audio
+                             : *name == "marker" ? &radios.marker_audio
+                                                 : nullptr;
+            if (!selected) r.fail(&item, "audio", "lists \"nav1\", \"nav2\", \"dme\", \"adf\" or \"marker\"");
+            *selected = true;
+        }
+    }
+    radios.com_monitor = r.boolean("com_monitor", false);
+    const std::string sensitivity = r.text("marker_sensitivity", "low");
+    if (sensitivity != "low" && sensitivity != "high")
+        r.fail(r.find("marker_sensitivity"), "marker_sensitivity", "must be \"low\" or \"high\"");
+    radios.marker_high_sensitivity = sensitivity == "high";
     r.finish();
 }
 
@@ -297,6 +319,14 @@ double duration_of(TableReader& r, const toml::node& node, const std::string& ke
     return *seconds;
 }
 
+// A simulation variable's token number.
+int32_t token_of(TableReader& r, const toml::node& node, const std::string& key)
+{
+    const auto token = node.value_exact<int64_t>();
+    if (!token || *token < 0 || *token > INT32_MAX) r.fail(&node, key, "must be a token number");
+    return static_cast<int32_t>(*token);
+}
+
 TimedEvent read_event(TableReader& r)
 {
     TimedEvent e;
@@ -304,9 +334,24 @@ TimedEvent read_event(TableReader& r)
     const toml::node* power = r.find("power");
     const toml::node* jump = r.find("time_jump");
     const toml::node* wind = r.find("wind");
-    if ((power != nullptr) + (jump != nullptr) + (wind != nullptr) != 1)
-        r.fail(nullptr, "at", "an event holds exactly one of power, time_jump or wind");
-    if (power) {
+    const toml::node* hold = r.find("hold");
+    const toml::node* release = r.find("release");
+    if ((power != nullptr) + (jump != nullptr) + (wind != nullptr) + (hold != nullptr) + (release != nullptr) != 1)
+        r.fail(nullptr, "at", "an event holds exactly one of power, time_jump, wind, hold or release");
+    if (hold) {
+        e.kind = TimedEvent::Kind::Hold;
+        TableReader h(r.sub_table("hold"), r.qualified("hold"), r.file());
+        e.token = token_of(h, h.need("token"), "token");
+        const toml::node& value = h.need("value");
+        if (!value.is_number()) h.fail(&value, "value", "must be a number (nan and inf included)");
+        e.value = *value.value<double>();
+        if (token::is_integer(e.token) && (e.value != std::floor(e.value) || e.value < -2147483648.0 || e.value > 4294967295.0))
+            h.fail(&value, "value", "token " + std::to_string(e.token) + " holds a 32-bit integer");
+        h.finish();
+    } else if (release) {
+        e.kind = TimedEvent::Kind::Release;
+        e.token = token_of(r, *release, "release");
+    } else if (power) {
         e.kind = TimedEvent::Kind::Power;
         e.power = r.boolean("power");
     } else if (jump) {

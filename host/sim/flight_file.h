@@ -46,12 +46,14 @@ struct Navaid {
 };
 
 struct TimedEvent {
-    enum class Kind { Power, TimeJump, WindChange };
+    enum class Kind { Power, TimeJump, WindChange, Hold, Release };
     double at_s = 0.0;             // flight time since the start (jumps of simulation time do not count)
     Kind kind = Kind::Power;
     bool power = true;             // Power: the avionics bus comes back (true) or fails (false)
     double jump_s = 0.0;           // TimeJump: simulation time leaps forward this much
     Wind wind;                     // WindChange: the new wind
+    int32_t token = 0;             // Hold, Release: the simulation variable
+    double value = 0.0;            // Hold: the value it reads from then on (raw: see Simulation::hold)
 };
 
 struct RadioSetup {
@@ -65,6 +67,10 @@ struct RadioSetup {
     int transmit = 1;              // the COM radio selected for transmitting
     int dme_select = 1;            // which NAV receiver's DME the DME audio key addresses
     int nav_source = 0;            // 0 the NAV receiver drives the course display, 1 the GPS
+    // Receiver audio selections at the start (tokens 877-881): on or off.
+    bool nav1_audio = false, nav2_audio = false, dme_audio = false, adf_audio = false, marker_audio = false;
+    bool com_monitor = false;      // both COM radios received (token 876)
+    bool marker_high_sensitivity = false;
 };
 
 struct Flight {

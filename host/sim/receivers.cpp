@@ -82,7 +82,7 @@ NavSignal receive_nav(const std::vector<Navaid>& navaids, Khz channel, double se
     return s;
 }
 
-int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& aircraft)
+int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& aircraft, bool high_sensitivity)
 {
     int received = 0;
     double nearest = 0.0;
@@ -90,7 +90,8 @@ int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& airc
         if (n.kind != NavaidKind::Marker) continue;
         const double height_m = (aircraft.altitude_ft - n.elevation_ft) * geo::METRES_PER_FOOT;
         const double d = geo::distance_m(n.position, aircraft.position);
-        const double radius = MARKER_RADIUS_ON_GROUND_M + height_m * std::tan(geo::radians(MARKER_CONE_HALF_ANGLE_DEG));
+        const double radius = (MARKER_RADIUS_ON_GROUND_M + height_m * std::tan(geo::radians(MARKER_CONE_HALF_ANGLE_DEG))) *
+                              (high_sensitivity ? 2.0 : 1.0);
         if (height_m < 0 || d > radius) continue;
         if (!received || d < nearest) {
             received = n.marker;

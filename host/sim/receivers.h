@@ -38,7 +38,7 @@ NavSignal receive_nav(const std::vector<Navaid>& navaids, Khz channel, double se
                       const AircraftState& aircraft);
 
 // Marker beacon received: 0 none, 1 outer, 2 middle, 3 inner. A beacon is heard inside a cone above it,
-// wider the higher the aircraft passes.
-int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& aircraft);
+// wider the higher the aircraft passes; a receiver set to high sensitivity hears it twice as far out.
+int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& aircraft, bool high_sensitivity = false);
 
 } // namespace host

@@ -22,6 +22,7 @@ Simulation::~Simulation() = default;
 
 VAR_VALUE Simulation::value(int32_t token) const
 {
+    if (auto held = held_.find(token); held != held_.end()) return held->second;
     VAR_VALUE v{};
     if (token::is_integer(token)) v.i = integer(token);
     else v.f = number(token);
@@ -31,12 +32,14 @@ VAR_VALUE Simulation::value(int32_t token) const
 double Simulation::number(int32_t token) const
 {
     if (token::is_integer(token)) return integer(token);
+    if (auto held = held_.find(token); held != held_.end()) return held->second.f;
     auto it = numbers_.find(token);
     return it == numbers_.end() ? 0.0 : it->second;
 }
 
 int32_t Simulation::integer(int32_t token) const
 {
+    if (auto held = held_.find(token); held != held_.end()) return held->second.i;
     auto it = integers_.find(token);
     return it == integers_.end() ? 0 : it->second;
 }
@@ -160,6 +163,12 @@ void Simulation::load_flight(const Flight& flight)
     numbers_[token::COM2_TRANSMIT] = r.transmit == 2 ? 1.0 : 0.0;
     integers_[token::MARKER_DME_SELECT] = r.dme_select;
     numbers_[token::NAV_SOURCE] = r.nav_source;
+    numbers_[token::NAV1_AUDIO] = r.nav1_audio ? 1.0 : 0.0;
+    numbers_[token::NAV2_AUDIO] = r.nav2_audio ? 1.0 : 0.0;
+    numbers_[token::DME_AUDIO] = r.dme_audio ? 1.0 : 0.0;
+    numbers_[token::ADF_AUDIO] = r.adf_audio ? 1.0 : 0.0;
+    numbers_[token::MARKER_AUDIO] = r.marker_audio ? 1.0 : 0.0;
+    com_monitor_ = r.com_monitor;
     aircraft_ = std::make_unique<Aircraft>(f, wind_);
     publish_clock();
     publish_radios();
@@ -175,6 +184,15 @@ void Simulation::run_timed_events()
         case TimedEvent::Kind::Power: numbers_[token::BUS_POWER] = e.power ? 1.0 : 0.0; break;
         case TimedEvent::Kind::TimeJump: clock_.jump(e.jump_s); break;
         case TimedEvent::Kind::WindChange: wind_ = e.wind; break;
+        case TimedEvent::Kind::Hold: {
+            // Integer tokens take the value's 32 bits as a script's hold does; others the number itself.
+            VAR_VALUE raw{};
+            if (token::is_integer(e.token)) raw.i = static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(e.value)));
+            else raw.f = e.value;
+            hold(e.token, raw);
+            break;
+        }
+        case TimedEvent::Kind::Release: release(e.token); break;
         }
     }
 }
@@ -284,7 +302,7 @@ void Simulation::publish_flight()
     signal2_ = receive_nav(f.navaids, nav2_.active, nav2_.course_deg, a);
     publish_nav(1, signal1_);
     publish_nav(2, signal2_);
-    numbers_[token::MARKER] = receive_marker(f.navaids, a);
+    numbers_[token::MARKER] = receive_marker(f.navaids, a, f.radios.marker_high_sensitivity);
 }
 
 } // namespace host

@@ -43,6 +43,13 @@ public:
     // aircraft gives are derived anew on every tick.
     void set(int32_t token, double value);
 
+    // Holds a token at a raw value until it is released: the gauges read exactly this value, whatever the
+    // flight derives and whatever model the token has (a BCD digit above 9, a NaN). What the simulation
+    // keeps underneath goes on changing and shows again on release. `set` keeps its checked meaning.
+    void hold(int32_t token, VAR_VALUE raw) { held_[token] = raw; }
+    void release(int32_t token) { held_.erase(token); }
+    bool held(int32_t token) const { return held_.count(token) != 0; }
+
     // Key events wait in order until the simulation performs them, before the next update.
     void queue_event(KeyEvent e) { pending_.push_back(e); }
     void perform_pending_events();
@@ -97,6 +104,7 @@ private:
 
     std::map<int32_t, double> numbers_;
     std::map<int32_t, int32_t> integers_;
+    std::map<int32_t, VAR_VALUE> held_;
     std::deque<KeyEvent> pending_;
     SimClock clock_;
     ComReceiver com1_, com2_;

@@ -250,6 +250,10 @@ void Server::routes()
         wb.edit_token(static_cast<int32_t>(body.integer("token")), body.number("value"));
         send_json(res, json{{"ok", true}});
     }));
+    s.Post("/api/tokens/release", guarded([&wb](const httplib::Request& req, auto& res) {
+        wb.release_token(static_cast<int32_t>(Body(req.body).integer("token")));
+        send_json(res, json{{"ok", true}});
+    }));
     s.Post(R"(/api/.*)", [](const httplib::Request& req, httplib::Response& res) {
         send_error(res, 404, "no such request: POST " + req.path);
     });

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace host::web {
@@ -366,9 +367,11 @@ json Workbench::state(uint64_t sounds_after, uint64_t log_after)
     s["gauges"] = std::move(gauges);
     json tokens = json::array();
     for (const auto& [t, names] : readers) {
+        // As the gauges read it.
         const bool integer = token::is_integer(t);
-        json value = integer ? json(sim.integer(t)) : json(sim.number(t));
-        tokens.push_back(json{{"token", t}, {"value", value}, {"integer", integer}, {"read_by", names}});
+        const VAR_VALUE v = sim.value(t);
+        json value = integer ? json(v.i) : json(v.f);
+        tokens.push_back(json{{"token", t}, {"value", value}, {"integer", integer}, {"held", sim.held(t)}, {"read_by", names}});
     }
     s["tokens"] = std::move(tokens);
     json vars = json::object();
@@ -575,12 +578,22 @@ void Workbench::jump(double nm)
 
 void Workbench::edit_token(int32_t token, double value)
 {
-    std::lock_guard lock(mutex_);
-    try {
-        panel_.sim().set(token, value);
-    } catch (const std::invalid_argument& e) {
-        throw WorkbenchError(400, e.what());
+    VAR_VALUE raw{};
+    if (token::is_integer(token)) {
+        if (!std::isfinite(value) || value != std::floor(value) || value < INT32_MIN || value > UINT32_MAX)
+            throw WorkbenchError(400, "token " + std::to_string(token) + " holds a 32-bit integer");
+        raw.i = static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(value)));
+    } else {
+        raw.f = value;
     }
+    std::lock_guard lock(mutex_);
+    panel_.sim().hold(token, raw);
+}
+
+void Workbench::release_token(int32_t token)
+{
+    std::lock_guard lock(mutex_);
+    panel_.sim().release(token);
 }
 
 } // namespace host::web

@@ -106,9 +106,11 @@ public:
     void restart();                               // the current flight from its start
     void choose_flight(const std::string& name);  // a flight of flights(), by name; 404 otherwise
     void jump(double nm);                         // along the route; 422 without a flight
-    // Editing a token of the table: holds the value (integer tokens take integers). 400 when the
-    // simulation cannot hold it.
+    // Editing a token of the table: the gauges read exactly this value until it is released, whatever the
+    // flight derives (Simulation::hold). An integer token takes any 32-bit integer, signed or unsigned;
+    // 400 for anything else.
     void edit_token(int32_t token, double value);
+    void release_token(int32_t token);
 
     // Blocks until a frame newer than `seen` has been published or `timeout` passed; returns the newest.
     uint64_t wait_for_publish(uint64_t seen, std::chrono::milliseconds timeout);

@@ -1,6 +1,7 @@
 // A test gauge that shows the host's side of the framework: how often it was updated, drawn and reset, a
 // named variable it publishes and one it binds, a long label, an icon, a slider and two hotspots that share
-// a pixel column. Two builds, A and B, publish and bind each other's names.
+// a pixel column. Two builds, A and B, publish and bind each other's names; a third, C, publishes B's name
+// as well.
 
 #include "gauge_module.h"
 
@@ -14,17 +15,25 @@ using namespace probe;
 constexpr char GAUGE_NAME[] = "Probe_Test_B";
 constexpr char PUBLISHED_NAME[] = "probe_b";
 constexpr char PEER_NAME[] = "probe_a";
+constexpr int32_t PUBLISHED_OFFSET = 0;
+#elif defined(PROBE_C)
+// A second publisher of B's name, told apart by the value it publishes.
+constexpr char GAUGE_NAME[] = "Probe_Test_C";
+constexpr char PUBLISHED_NAME[] = "probe_b";
+constexpr char PEER_NAME[] = "probe_a";
+constexpr int32_t PUBLISHED_OFFSET = 1000;
 #else
 constexpr char GAUGE_NAME[] = "Probe_Test_A";
 constexpr char PUBLISHED_NAME[] = "probe_a";
 constexpr char PEER_NAME[] = "probe_b";
+constexpr int32_t PUBLISHED_OFFSET = 0;
 #endif
 
 int32_t updates = 0;
 int32_t draws = 0;
 int32_t resets = 0;
 int32_t hidden = 0;
-int32_t published = 0;        // the named variable: the number of updates
+int32_t published = 0;        // the named variable: the number of updates (plus the build's offset)
 MODULE_VAR peer = module_var(0);
 
 FLOAT64 GAUGE_CALL status_cb(ELEMENT_STRING* e)
@@ -109,7 +118,7 @@ void GAUGE_CALL service_callback(GAUGEHDR*, int32_t service_id, uint32_t)
     switch (service_id) {
     case PANEL_SERVICE_PRE_INSTALL: register_var_by_name(&published, NAMED_VAR_TYPE_INT32, PUBLISHED_NAME); break;
     case PANEL_SERVICE_PRE_INITIALIZE: initialize_var_by_name(&peer, PEER_NAME); break;
-    case PANEL_SERVICE_PRE_UPDATE: published = ++updates; break;
+    case PANEL_SERVICE_PRE_UPDATE: published = ++updates + PUBLISHED_OFFSET; break;
     case PANEL_SERVICE_PRE_DRAW:
         ++draws;
         if (take_one_time_reset()) ++resets;

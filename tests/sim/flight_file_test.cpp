@@ -1,7 +1,11 @@
 // Flight files: what a good one gives, and how a bad one is reported.
 #include "flight_text.h"
+#include "simulation.h"
+#include "tokens.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include <string>
 
@@ -77,7 +81,17 @@ TEST(FlightFile, BadFilesNameTheLineAndTheKey)
         {text(route, "[radios]\ntransmit = \"com3\"\n"), "test.toml:20: radios.transmit: must be \"com1\" or \"com2\""},
         {text(route, "[[event]]\nat = \"soon\"\npower = false\n"), "test.toml:20: event[1].at: must be a duration"},
         {text(route, "[[event]]\nat = \"1m\"\npower = false\nwind = { from_deg = 1, speed_kt = 2 }\n"),
-         "event[1].at: an event holds exactly one of power, time_jump or wind"},
+         "event[1].at: an event holds exactly one of power, time_jump, wind, hold or release"},
+        {text(route, "[radios]\naudio = [\"nav1\", \"com3\"]\n"), "test.toml:20: radios.audio: lists \"nav1\""},
+        {text(route, "[radios]\naudio = \"nav1\"\n"), "test.toml:20: radios.audio: must be a list"},
+        {text(route, "[radios]\nmarker_sensitivity = \"hi\"\n"), "radios.marker_sensitivity: must be \"low\" or \"high\""},
+        {text(route, "[radios]\ncom_monitor = 1\n"), "test.toml:20: radios.com_monitor: must be true or false"},
+        {text(route, "[[event]]\nat = \"1m\"\nhold = { token = 617, value = 1.5 }\n"),
+         "test.toml:21: event[1].hold.value: token 617 holds a 32-bit integer"},
+        {text(route, "[[event]]\nat = \"1m\"\nhold = { token = -3, value = 1 }\n"),
+         "event[1].hold.token: must be a token number"},
+        {text(route, "[[event]]\nat = \"1m\"\nhold = { token = 837 }\n"), "event[1].hold.value: missing"},
+        {text(route, "[[event]]\nat = \"1m\"\nrelease = \"837\"\n"), "event[1].release: must be a token number"},
         {text(route, "[[event]]\nat = \"1m\"\nwind = { from_deg = 1, knots = 2 }\n"), "event[1].wind.speed_kt: missing"},
         {text(route, "[[event]]\nat = \"1m\"\npower = \"off\"\n"), "test.toml:21: event[1].power: must be true or false"},
         {text(waypoint("A", 45, 10, 3000) + "lat = 46\n" + waypoint("B", 45, 10, 3000)), "test.toml:13: Error while parsing key-value pair: cannot redefine existing floating-point 'lat'"},
@@ -93,4 +107,28 @@ TEST(FlightFile, BadFilesNameTheLineAndTheKey)
     }
     EXPECT_EQ(problem(text(route)), "");
     EXPECT_THROW(read_flight("/nonexistent/flight.toml"), FlightFileError);
+}
+
+// The radios' starting audio selections and monitor, and timed holds of any token, as the gauges read them.
+TEST(FlightFile, StartingSelectionsAndTimedHolds)
+{
+    Simulation sim;
+    sim.load_flight(parse(text(route, "[radios]\naudio = [\"nav2\", \"marker\", \"dme\"]\ncom_monitor = true\n"
+                                      "[[event]]\nat = \"2s\"\nhold = { token = 837, value = 1200 }\n"
+                                      "[[event]]\nat = \"3s\"\nhold = { token = 38, value = 0x1289 }\n"
+                                      "[[event]]\nat = \"4s\"\nhold = { token = 773, value = nan }\n"
+                                      "[[event]]\nat = \"5s\"\nrelease = 837\n")));
+    struct Case { int32_t token; double value; };
+    for (Case c : {Case{token::NAV1_AUDIO, 0}, {token::NAV2_AUDIO, 1}, {token::DME_AUDIO, 1}, {token::ADF_AUDIO, 0},
+                   {token::MARKER_AUDIO, 1}, {token::COM_RECEIVE_BOTH, 1}})
+        EXPECT_EQ(sim.number(c.token), c.value) << "token " << c.token;
+    EXPECT_TRUE(sim.com_monitor());
+
+    for (int i = 0; i < 4 * TICKS_PER_SECOND; ++i) sim.tick();
+    EXPECT_EQ(sim.number(token::GPS_CROSS_TRACK), 1200) << "held whatever the aircraft flies";
+    EXPECT_EQ(sim.integer(token::SQUAWK), 0x1289) << "a squawk digit above 7, as held";
+    EXPECT_TRUE(std::isnan(sim.value(token::BUS_POWER).f));
+    for (int i = 0; i < TICKS_PER_SECOND; ++i) sim.tick();
+    EXPECT_FALSE(sim.held(token::GPS_CROSS_TRACK));
+    EXPECT_NE(sim.number(token::GPS_CROSS_TRACK), 1200) << "released, the flight derives it again";
 }

@@ -185,4 +185,8 @@ TEST(Receivers, MarkerBeaconsOnTheApproach)
     marker.marker = 3;
     EXPECT_EQ(receive_marker({marker}, low), 0) << "1000 m off at 1000 ft";
     EXPECT_EQ(receive_marker({marker}, high), 3) << "1000 m off at 5000 ft";
+    EXPECT_EQ(receive_marker({marker}, low, true), 0) << "1000 m off at 1000 ft, high sensitivity";
+    low.position = geo::destination(station, 0, 600);
+    EXPECT_EQ(receive_marker({marker}, low), 0) << "600 m off at 1000 ft";
+    EXPECT_EQ(receive_marker({marker}, low, true), 3) << "600 m off at 1000 ft, high sensitivity";
 }

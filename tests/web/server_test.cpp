@@ -104,7 +104,8 @@ TEST_F(ServerTest, MalformedRequestsAreRefusedWithAMessageAndChangeNothing)
         {"/api/power-failure", "{\"seconds\": -5}", 400, "power failure"},
         {"/api/jump", "{\"nm\": -1}", 400, "0 or more"},
         {"/api/flight", "{\"name\": \"../panels/default/panel\"}", 404, "no flight"},
-        {"/api/tokens", "{\"token\": 617, \"value\": 6145}", 400, "not a COM channel"},
+        {"/api/tokens", "{\"token\": 617, \"value\": 1.5}", 400, "32-bit integer"},
+        {"/api/tokens", "{\"token\": 617, \"value\": 4294967296}", 400, "32-bit integer"},
         {"/api/nothing", "{}", 404, "no such request"},
     };
     const json before = state();
@@ -249,8 +250,33 @@ TEST_F(ServerTest, FlightControlsGoThroughTheSimulation)
     EXPECT_EQ(get("/api/flights")["flights"], json::array({"default"}));
     post("/api/flight", R"({"name": "default"})", 200);
 
-    post("/api/tokens", R"({"token": 617, "value": 6224})", 200);   // 0x1850: 118.50
-    EXPECT_EQ(token(host::token::COM1_STANDBY), 0x1850);
+}
+
+TEST_F(ServerTest, AnEditedTokenIsHeldUntilReleasedWhileTheSimulationChangesUnderneath)
+{
+    auto held = [&](int32_t number) {
+        const json s = state();
+        for (const json& t : s["tokens"])
+            if (t["token"] == number) return t["held"].get<bool>();
+        return false;
+    };
+    const json before = token(host::token::COM1_STANDBY);
+    // A BCD digit above 9, which no key event could make.
+    post("/api/tokens", R"({"token": 617, "value": 6250})", 200);   // 0x186A
+    post("/api/click", R"({"gauge": "COM1_Corvane_QT3", "x": 50, "y": 70})", 200);    // power on
+    workbench.advance(2);
+    post("/api/click", R"({"gauge": "COM1_Corvane_QT3", "x": 570, "y": 70})", 200);   // one channel up
+    workbench.advance(2);
+    EXPECT_EQ(token(host::token::COM1_STANDBY), 0x186A);
+    EXPECT_TRUE(held(host::token::COM1_STANDBY));
+    EXPECT_EQ(workbench.gauge_view(COM1)["elements"][2]["text"], "s118.6:") << "the gauge reads the held value";
+
+    post("/api/tokens/release", R"({"token": 617})", 200);
+    workbench.advance(1);
+    EXPECT_FALSE(held(host::token::COM1_STANDBY));
+    const json after = token(host::token::COM1_STANDBY);
+    EXPECT_NE(after, 0x186A);
+    EXPECT_NE(after, before) << "the channel step made while held shows on release";
 }
 
 } // namespace

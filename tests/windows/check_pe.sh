@@ -4,7 +4,8 @@
 #   - the machine type (read from the COFF header itself as well) and the PE32 / PE32+ format
 #   - the DLL flag
 #   - the export table: exactly Linkage and ImportTable, undecorated
-#   - the import table: system DLLs only (KERNEL32, msvcrt, WINMM), and nothing from WINMM but PlaySoundA
+#   - the import table: system DLLs only (KERNEL32, msvcrt, WINMM), and nothing from WINMM but PlaySoundA;
+#     no call that starts a thread, locks, or allocates beyond the toolchain's startup code
 #   - the BITMAP resources: exactly the given resource numbers (none when none are given)
 # Prints the export and import tables as objdump prints them.
 set -u
@@ -53,6 +54,14 @@ winmm_functions=$(awk '/^\tDLL Name: /{in_winmm = (tolower($3) == "winmm.dll"); 
                        in_winmm && /^\t[0-9a-f]+\t/ {print $NF}' <<<"$imports" | sort -u | tr '\n' ' ')
 [ -z "$winmm_functions" ] || [ "$winmm_functions" = "PlaySoundA " ] ||
     fail "imports '$winmm_functions' from WINMM, expected PlaySoundA alone"
+
+# No thread of its own, no lock, no heap beyond what the toolchain's DLL startup code takes: that code
+# imports malloc, calloc, realloc, free and the critical-section calls for its own tables, so those cannot be
+# told apart here; the native build's conformance tests hold the gauge code itself to no heap at all.
+forbidden=$(awk '/^\tDLL Name: /{next} /^\t[0-9a-f]+\t/ {print $NF}' <<<"$imports" | grep -xE \
+    'CreateThread|CreateRemoteThread|ExitThread|_beginthread|_beginthreadex|_endthread|_endthreadex|CreateMutex[AW]?|CreateSemaphore[AW]?|CreateEvent[AW]?|WaitForSingleObject|WaitForMultipleObjects|HeapAlloc|HeapCreate|HeapReAlloc|GlobalAlloc|LocalAlloc|VirtualAlloc|_aligned_malloc|_strdup|strdup' |
+    sort -u | tr '\n' ' ')
+[ -z "$forbidden" ] || fail "imports thread or heap calls: $forbidden"
 
 # Resource directory: type entries two blanks deeper than the table, name entries two more.
 bitmaps=$(sed -n '/^The .rsrc Resource Directory section/,/Resources start at/p' <<<"$private" |

@@ -5,7 +5,7 @@
 #
 # Always headless, as CI runs: no X display is used even where one exists. The prefix is $WINEPREFIX (the
 # tests give one inside the build folder). Where wine64 is not installed, says so and exits with 77, which
-# the tests count as skipped.
+# the tests count as skipped; with GAUGE_REQUIRE_WINE=1 (as .ci/run sets it) it fails instead.
 set -u
 
 # $WINE64 names another loader; Debian's wine64 package puts its own in /usr/lib/wine.
@@ -14,6 +14,11 @@ for candidate in ${WINE64-/usr/lib/wine/wine64 "$(command -v wine64 2>/dev/null)
     if [ -n "$candidate" ] && [ -x "$candidate" ] && [ ! -d "$candidate" ]; then loader=$candidate; break; fi
 done
 if [ -z "$loader" ]; then
+    # CI sets GAUGE_REQUIRE_WINE=1: there the Windows build must run, and a missing Wine fails the run.
+    if [ -n "${GAUGE_REQUIRE_WINE:-}" ] && [ "${GAUGE_REQUIRE_WINE}" != 0 ]; then
+        echo "FAILED: wine64 is not installed (Debian package wine64), and GAUGE_REQUIRE_WINE=$GAUGE_REQUIRE_WINE requires the Windows build to run"
+        exit 1
+    fi
     echo "SKIPPED: wine64 is not installed (Debian package wine64), so the Windows build cannot be run here"
     # The prefix's setup passes, so that every test that needs Wine runs and reports itself skipped.
     [ "${1:-}" = --boot ] || [ "${1:-}" = --stop ] && exit 0

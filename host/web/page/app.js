@@ -240,6 +240,7 @@ function wireControls() {
 
 function tokenText(t) {
   if (t.integer) return `${t.value} (0x${(t.value >>> 0).toString(16).toUpperCase()})`;
+  if (t.value === null) return "NaN";
   return Number.isInteger(t.value) ? String(t.value) : t.value.toFixed(4);
 }
 
@@ -251,7 +252,8 @@ function updateTokens(tokens) {
       row = document.createElement("tr");
       row.dataset.token = t.token;
       row.innerHTML = "<td></td><td class=\"value\"></td><td class=\"readers\"></td>" +
-        "<td><input aria-label=\"new value\"> <button type=\"button\">hold</button></td>";
+        "<td><input aria-label=\"new value\"> <button type=\"button\" class=\"hold\">hold</button> " +
+        "<button type=\"button\" class=\"release\">release</button></td>";
       row.cells[0].textContent = t.token;
       const input = row.querySelector("input");
       const send = () => {
@@ -259,14 +261,17 @@ function updateTokens(tokens) {
         if (input.value.trim() === "" || !Number.isFinite(value)) { showError(new Error(`token ${t.token}: not a number`)); return; }
         act("/api/tokens", { token: t.token, value });
       };
-      row.querySelector("button").addEventListener("click", send);
+      row.querySelector("button.hold").addEventListener("click", send);
+      row.querySelector("button.release").addEventListener("click", () => act("/api/tokens/release", { token: t.token }));
       input.addEventListener("keydown", (e) => { if (e.key === "Enter") send(); });
       // Rows in token order.
       const after = [...body.rows].find((r) => Number(r.dataset.token) > t.token);
       body.insertBefore(row, after || null);
       page.tokenRows.set(t.token, row);
     }
-    row.cells[1].textContent = tokenText(t);
+    row.cells[1].textContent = tokenText(t) + (t.held ? " held" : "");
+    row.classList.toggle("held", t.held);
+    row.querySelector("button.release").disabled = !t.held;
     row.cells[2].textContent = t.read_by.join(", ");
   }
 }

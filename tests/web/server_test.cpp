@@ -269,7 +269,8 @@ TEST_F(ServerTest, AnEditedTokenIsHeldUntilReleasedWhileTheSimulationChangesUnde
     workbench.advance(2);
     EXPECT_EQ(token(host::token::COM1_STANDBY), 0x186A);
     EXPECT_TRUE(held(host::token::COM1_STANDBY));
-    EXPECT_EQ(workbench.gauge_view(COM1)["elements"][2]["text"], "s118.6:") << "the gauge reads the held value";
+    // 1, 8, 6 and 10 through "1%d%d.%d%d": 118.610, shown as 118.61.
+    EXPECT_EQ(workbench.gauge_view(COM1)["elements"][2]["text"], "s118.61") << "the gauge reads the held value";
 
     post("/api/tokens/release", R"({"token": 617})", 200);
     workbench.advance(1);

@@ -16,13 +16,25 @@ if(WIN32)
     enable_language(RC)
 endif()
 
-# add_gauge(NAME FAMILY): the deliverable NAME, built from instruments/FAMILY/FAMILY.cpp with the profile
-# builds/NAME.h. Every deliverable is listed in the global property GAUGE_DELIVERABLES; the element and
-# hotspot names of instruments/FAMILY/FAMILY_faceplate.h become the gauge's names in scripts and traces.
+# add_gauge(NAME FAMILY [FACEPLATE HEADER] [WITHOUT ELEMENT_OR_HOTSPOT...]): the deliverable NAME, built from
+# instruments/FAMILY/FAMILY.cpp with the profile builds/NAME.h. Every deliverable is listed in the global
+# property GAUGE_DELIVERABLES; the element and hotspot names of instruments/FAMILY/FAMILY_faceplate.h become
+# the gauge's names in scripts and traces. A build whose faceplate leaves elements out either names its own
+# numbering header (FACEPLATE HEADER, read from instruments/FAMILY/) or lists the names it leaves out of its
+# chain and hotspot table after WITHOUT (the ones after them move up).
 function(add_gauge name family)
+    cmake_parse_arguments(GAUGE "" "FACEPLATE" "WITHOUT" ${ARGN})
+    if(NOT GAUGE_FACEPLATE)
+        set(GAUGE_FACEPLATE ${family}_faceplate.h)
+    endif()
     add_gauge_module(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}.cpp
         ${PROJECT_SOURCE_DIR}/instruments/${family} ${PROJECT_SOURCE_DIR}/builds)
-    gauge_faceplate_names(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${family}_faceplate.h)
+    if(GAUGE_WITHOUT)
+        gauge_faceplate_names(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${GAUGE_FACEPLATE}
+            WITHOUT ${GAUGE_WITHOUT})
+    else()
+        gauge_faceplate_names(${name} ${PROJECT_SOURCE_DIR}/instruments/${family}/${GAUGE_FACEPLATE})
+    endif()
     set_property(GLOBAL APPEND PROPERTY GAUGE_DELIVERABLES ${name})
 endfunction()
 

@@ -121,6 +121,7 @@ void print_summary(const Panel& panel, const FlyResult& result, std::ostream& ou
     char squawk[8];
     std::snprintf(squawk, sizeof squawk, "%04X", static_cast<unsigned>(sim.integer(token::SQUAWK)));
     out << "  squawk " << squawk << "\n";
+    out << "  navigation source " << sim.navigation_source() << "\n";
     for (const auto& g : panel.gauges()) out << g->describe();
 }
 

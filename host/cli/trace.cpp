@@ -3,9 +3,25 @@
 #include "panel.h"
 
 #include <nlohmann/json.hpp>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace host {
+
+namespace {
+
+// A slider's displacement to six significant digits, as `print` shows it. It comes from the simulation's
+// values (a course deviation from the aircraft's position), whose last bits differ between the C runtimes
+// of the native and the Windows host; the pixels drawn never do.
+double six_digits(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", v);
+    return std::strtod(text, nullptr);
+}
+
+} // namespace
 
 // Binary: the same trace, byte for byte, from the Windows host as from the native one.
 Trace::Trace(const std::filesystem::path& file) : out_(file, std::ios::binary)
@@ -19,7 +35,7 @@ nlohmann::json element_record(const ElementView& v)
     if (!v.name.empty()) e["name"] = v.name;
     if (v.kind == ElementKind::String) e["text"] = v.text;
     if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
-    if (v.kind == ElementKind::Slider) e["displacement"] = {v.dx, v.dy};
+    if (v.kind == ElementKind::Slider) e["displacement"] = {six_digits(v.dx), six_digits(v.dy)};
     return e;
 }
 
@@ -46,18 +62,17 @@ std::string TraceRecorder::line(const Panel& panel)
         const LoggedEvent& e = panel.events()[events_seen_];
         events.push_back(json{{"gauge", e.gauge}, {"event", e.event}, {"value", e.value}});
     }
-    activity_ = !events.empty();
     line["events"] = std::move(events);
     json sounds = json::array();
     for (; sounds_seen_ < panel.sounds().size(); ++sounds_seen_) {
         const LoggedSound& s = panel.sounds()[sounds_seen_];
         sounds.push_back(json{{"gauge", s.gauge}, {"file", s.file}});
     }
-    activity_ = activity_ || !sounds.empty();
     line["sounds"] = std::move(sounds);
     json vars = json::object();
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
+    line["nav_source"] = panel.sim().navigation_source();
     return line.dump();
 }
 

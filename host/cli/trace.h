@@ -22,13 +22,10 @@ nlohmann::json element_record(const ElementView& v);
 class TraceRecorder {
 public:
     std::string line(const Panel& panel);
-    // Whether the last line held a key event or a sound.
-    bool last_had_activity() const { return activity_; }
 
 private:
     std::size_t events_seen_ = 0;
     std::size_t sounds_seen_ = 0;
-    bool activity_ = false;
 };
 
 class Trace {

@@ -122,6 +122,16 @@ int Simulation::monitored_com() const
     return com_monitor_ && transmitting ? 3 - transmitting : 0;
 }
 
+std::string Simulation::navigation_source() const
+{
+    const double source = number(token::NAV_SOURCE);
+    if (source == 0.0) return "NAV";
+    if (source == 1.0) return "GPS";
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", source);
+    return text;
+}
+
 void Simulation::set_altimeter(double hpa)
 {
     const double old = number(token::ALTIMETER_SETTING);

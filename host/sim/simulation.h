@@ -69,6 +69,9 @@ public:
     int monitored_com() const;
     const ComReceiver& com(int n) const { return n == 1 ? com1_ : com2_; }
     const NavTuning& nav(int n) const { return n == 1 ? nav1_ : nav2_; }
+    // Where the course display takes its guidance from (token 848): "NAV", "GPS", or the token's value
+    // when it holds neither 0 nor 1.
+    std::string navigation_source() const;
 
     // Starts a flight now: its radios, power and clock settings, the aircraft over its first waypoint.
     void load_flight(const Flight& flight);

@@ -18,14 +18,14 @@
 #include "bcd_frequency.h"
 #include "com_radio_faceplate.h"
 #include "emergency_channel.h"
+#include "monitor_key.h"
+#include "power_knob.h"
 
 namespace {
 
 using namespace com_radio;
 
-constexpr int32_t  BUS_POWER   = 773;
-constexpr uint32_t MONITOR_ON  = 66513;   // 0x103D1
-constexpr uint32_t MONITOR_OFF = 66514;   // 0x103D2
+constexpr int32_t BUS_POWER = 773;
 
 constexpr ComTuningEvents TUNING = {profile::STANDBY_MHZ_DOWN, profile::STANDBY_MHZ_UP, profile::STANDBY_KHZ_DOWN,
                                     profile::STANDBY_KHZ_UP, profile::SWAP};
@@ -124,29 +124,20 @@ int32_t GAUGE_CALL tuning_knob(PIXPOINT*, uint32_t)
 // The power knob clicks only when it actually turns.
 int32_t GAUGE_CALL power_knob_left(PIXPOINT*, uint32_t)
 {
-    if (power_switch == 1) {
-        power_switch = 0;
-        play_sound(CLICK_SOUND);
-    }
+    turn_power_knob(power_switch, 0);
     return 0;
 }
 
 int32_t GAUGE_CALL power_knob_right(PIXPOINT*, uint32_t)
 {
-    if (power_switch == 0) {
-        power_switch = 1;
-        play_sound(CLICK_SOUND);
-    }
+    turn_power_knob(power_switch, 1);
     return 0;
 }
 
-// MON toggles while powered; unpowered it can only switch monitoring off, and says so every time.
 int32_t GAUGE_CALL mon_key(PIXPOINT*, uint32_t)
 {
     play_sound(SOFT_CLICK_SOUND);
-    if (monitor_on != 0) monitor_on = 0;
-    else monitor_on = powered == 1 ? 1 : 0;
-    trigger_key_event(monitor_on == 1 ? MONITOR_ON : MONITOR_OFF, 0);
+    toggle_monitor(monitor_on, powered);
     return 0;
 }
 

@@ -124,6 +124,9 @@ TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
             for (size_t j = i + 1; j < shown.size(); ++j) together.emplace(shown[i], shown[j]);
     };
 
+    if (std::none_of(gauge.elements().begin(), gauge.elements().end(),
+                     [](const ElementView& e) { return e.kind == ElementKind::String; }))
+        GTEST_SKIP() << GetParam() << " has no text display";
     const std::vector<HotspotView>& hotspots = gauge.hotspots();
     ASSERT_FALSE(hotspots.empty());
     std::mt19937 random(20261211);

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -107,14 +108,14 @@ TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
     const int faceplate_width = render_gauge(gauge, fonts).width();
 
     std::map<int, Widest> widest;                   // by element index
-    std::map<std::pair<int, std::string>, bool> seen;   // texts already measured
+    std::set<std::pair<int, std::string>> seen;     // texts already measured
     std::set<std::pair<int, int>> together;         // elements seen shown at the same time
     auto observe = [&] {
         std::vector<int> shown;
         for (const ElementView& e : gauge.elements()) {
             if (e.kind != ElementKind::String || e.hidden) continue;
             shown.push_back(e.index);
-            if (!seen.emplace(std::make_pair(e.index, e.text), true).second) continue;
+            if (!seen.emplace(e.index, e.text).second) continue;
             Ink ink = ink_of(fonts, text_run(e, faceplate_width));
             const int right = right_edge(ink);
             Widest& w = widest[e.index];
@@ -141,8 +142,9 @@ TEST_P(EveryDisplayFits, WidestTextsStayInTheirBoxesAndClearOfEachOther)
     }
     // A gauge with an LCD display shows some of it on the way: the walk reached its operating states.
     const bool has_lcd = std::any_of(gauge.elements().begin(), gauge.elements().end(), [](const ElementView& e) {
-        return e.kind == ElementKind::String &&
-               std::string_view(reinterpret_cast<const ELEMENT_STRING*>(e.record)->font_name) != "Courier New";
+        if (e.kind != ElementKind::String) return false;
+        const char* font = reinterpret_cast<const ELEMENT_STRING*>(e.record)->font_name;
+        return std::string_view(font, strnlen(font, FONT_NAME_CAPACITY)) != "Courier New";
     });
     ASSERT_TRUE(!has_lcd || !widest.empty()) << GetParam() << " never showed its LCD";
 

@@ -62,6 +62,16 @@ protected:
 
     json state() { return get("/api/state"); }
 
+    // A point of a gauge's faceplate in the panel window's pixels (the radios sit at their own size).
+    json window_point(const std::string& gauge, int x, int y)
+    {
+        const json panel = get("/api/panel");
+        for (const json& g : panel["windows"][0]["gauges"])
+            if (g["name"] == gauge) return json{{"window", 0}, {"x", g["x"].get<int>() + x}, {"y", g["y"].get<int>() + y}};
+        ADD_FAILURE() << gauge << " is not on the panel";
+        return json{};
+    }
+
     json token(int32_t number)
     {
         const json s = state();
@@ -108,7 +118,7 @@ TEST_F(ServerTest, MalformedRequestsAreRefusedWithAMessageAndChangeNothing)
         {"/api/tokens", "{\"token\": 617, \"value\": 4294967296}", 400, "32-bit integer"},
         {"/api/nothing", "{}", 404, "no such request"},
     };
-    const json before = state();
+    const json standby = token(host::token::COM1_STANDBY);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.path) + " " + c.body);
         const json body = post(c.path, c.body, c.status);
@@ -117,7 +127,7 @@ TEST_F(ServerTest, MalformedRequestsAreRefusedWithAMessageAndChangeNothing)
     workbench.advance(2);
     EXPECT_TRUE(logged("event").empty());
     EXPECT_TRUE(logged("sound").empty());
-    EXPECT_EQ(token(host::token::COM1_STANDBY), before["tokens"][1]["value"]);
+    EXPECT_EQ(token(host::token::COM1_STANDBY), standby);
     EXPECT_EQ(state()["speed"], 1);
     get("/api/gauges/NoSuch_Gauge/picture.png", 404);
     get("/api/gauges/NoSuch_Gauge", 404);
@@ -126,11 +136,13 @@ TEST_F(ServerTest, MalformedRequestsAreRefusedWithAMessageAndChangeNothing)
 
 TEST_F(ServerTest, AClickOutsideEveryGaugeIsRefusedAndOutsideEveryHotspotDoesNothing)
 {
-    // The default window stacks two 600 x 123 radios: below them lies no gauge.
-    const json outside = post("/api/click", R"({"window": 0, "x": 300, "y": 250})", 422);
-    EXPECT_NE(error(outside).find("no gauge at (300, 250) in window Window00"), std::string::npos) << outside;
+    // Below the window's lowest gauge lies no gauge.
+    const int below = get("/api/panel")["windows"][0]["height"].get<int>() + 5;
+    const json outside = post("/api/click", json{{"window", 0}, {"x", 300}, {"y", below}}.dump(), 422);
+    EXPECT_NE(error(outside).find("no gauge at (300, " + std::to_string(below) + ") in window Window00"), std::string::npos)
+        << outside;
     // The top left corner of COM2's faceplate holds no hotspot.
-    const json blank = post("/api/click", R"({"window": 0, "x": 1, "y": 124})", 200);
+    const json blank = post("/api/click", window_point(COM2, 1, 1).dump(), 200);
     EXPECT_EQ(blank["gauge"], COM2);
     EXPECT_EQ(blank["hotspot"], 0);
     workbench.advance(2);
@@ -141,7 +153,7 @@ TEST_F(ServerTest, AClickOutsideEveryGaugeIsRefusedAndOutsideEveryHotspotDoesNot
 TEST_F(ServerTest, ClicksReachTheGaugeUnderThePointAndTransferSwapsTheFrequencies)
 {
     // COM1's power knob, right half, in panel pixels: hotspot 7.
-    const json power = post("/api/click", R"({"window": 0, "x": 50, "y": 70})", 200);
+    const json power = post("/api/click", window_point(COM1, 50, 70).dump(), 200);
     EXPECT_EQ(power["gauge"], COM1);
     EXPECT_EQ(power["hotspot"], 7);
     workbench.advance(2);

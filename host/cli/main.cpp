@@ -6,6 +6,8 @@
 //                                                             one gauge as a PNG picture
 //   panelhost render --panel P [--flight F] [--window N] [-o FILE] [--script SCRIPT] [--scale N] ...
 //                                                             a panel window as a PNG picture
+//   panelhost serve [--panel P] [--flight F] [--port N] [--modules DIR]...
+//                                                             the workbench: the panel live in a browser
 // Exit status: 0 success, 1 a failed expectation, 2 a bad script, module or command line.
 
 #include "duration.h"
@@ -16,6 +18,9 @@
 #include "render.h"
 #endif
 #include "script.h"
+#if defined(PANELHOST_SERVE)
+#include "serve.h"
+#endif
 #include "setup.h"
 #include "trace.h"
 #include "dynamic_library.h"
@@ -119,6 +124,17 @@ int main(int argc, char** argv)
                        "a reference picture: on a difference, write GAUGE.diff.png beside the output and exit 1");
 #endif
 
+#if defined(PANELHOST_SERVE)
+    host::ServeOptions serve_options;
+    auto* serve = app.add_subcommand("serve", "the workbench: the panel live in a browser at http://127.0.0.1:PORT/");
+    serve->add_option("--panel", serve_options.panel, "the panel.cfg (default: panels/default/panel.cfg)");
+    serve->add_option("--flight", serve_options.flight,
+                      "the flight (default: flights/default.toml); the flights beside it can be chosen on the page");
+    serve->add_option("--port", serve_options.port, "the port on 127.0.0.1 (default 8080; 0: any free port)")
+        ->check(CLI::Range(0, 65535));
+    serve->add_option("--modules", serve_options.module_dirs, "a folder to search for gauge modules (repeatable)");
+#endif
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -126,6 +142,12 @@ int main(int argc, char** argv)
         return code == 0 ? 0 : 2;
     }
     if (*run) return run_command(options);
+#if defined(PANELHOST_SERVE)
+    if (*serve) {
+        serve_options.module_dirs.push_back(host::executable_dir() / "gauges");
+        return host::serve_command(serve_options, std::cout, std::cerr);
+    }
+#endif
 #if defined(PANELHOST_RENDER)
     if (*render) {
         render_options.module_dirs.push_back(host::executable_dir() / "gauges");

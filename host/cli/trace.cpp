@@ -30,7 +30,22 @@ Trace::Trace(const std::filesystem::path& file) : out_(file, std::ios::binary)
     if (!out_) throw std::runtime_error(file.string() + ": cannot write the trace");
 }
 
+nlohmann::json element_record(const ElementView& v)
+{
+    nlohmann::json e{{"index", v.index}, {"kind", kind_name(v.kind)}, {"hidden", v.hidden}};
+    if (!v.name.empty()) e["name"] = v.name;
+    if (v.kind == ElementKind::String) e["text"] = v.text;
+    if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
+    if (v.kind == ElementKind::Slider) e["displacement"] = {six_digits(v.dx), six_digits(v.dy)};
+    return e;
+}
+
 void Trace::record(const Panel& panel)
+{
+    out_ << recorder_.line(panel) << '\n';
+}
+
+std::string TraceRecorder::line(const Panel& panel)
 {
     using nlohmann::json;
     json line;
@@ -38,14 +53,7 @@ void Trace::record(const Panel& panel)
     json gauges = json::array();
     for (const auto& g : panel.gauges()) {
         json elements = json::array();
-        for (const ElementView& v : g->elements()) {
-            json e{{"index", v.index}, {"kind", kind_name(v.kind)}, {"hidden", v.hidden}};
-            if (!v.name.empty()) e["name"] = v.name;
-            if (v.kind == ElementKind::String) e["text"] = v.text;
-            if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
-            if (v.kind == ElementKind::Slider) e["displacement"] = {six_digits(v.dx), six_digits(v.dy)};
-            elements.push_back(std::move(e));
-        }
+        for (const ElementView& v : g->elements()) elements.push_back(element_record(v));
         gauges.push_back(json{{"gauge", g->name()}, {"elements", std::move(elements)}});
     }
     line["gauges"] = std::move(gauges);
@@ -71,7 +79,7 @@ void Trace::record(const Panel& panel)
                          {"dme_select", a.dme_select}, {"marker_beacon", marker_name(a.marker_beacon)},
                          {"marker_tone", marker_name(a.marker_tone)}, {"transmit", a.transmitting_com},
                          {"monitor", a.monitored_com}};
-    out_ << line.dump() << '\n';
+    return line.dump();
 }
 
 } // namespace host

@@ -18,6 +18,14 @@ struct Placed {
 
 } // namespace
 
+PlacedSize placed_size(const GaugePlacement& at, int face_width, int face_height)
+{
+    const int w = at.width > 0 ? at.width : face_width;
+    const int h = at.height ? *at.height
+                            : std::max(1, static_cast<int>(static_cast<int64_t>(face_height) * w / std::max(1, face_width)));
+    return PlacedSize{w, h};
+}
+
 Image render_panel_window(const Panel& panel, int window, Fonts& fonts)
 {
     const auto& windows = panel.windows();
@@ -30,10 +38,7 @@ Image render_panel_window(const Panel& panel, int window, Fonts& fonts)
         const GaugePlacement* at = panel.placement(gauge->name());
         if (!at || at->window != window) continue;
         Image picture = render_gauge(*gauge, fonts);
-        // A panel.cfg line without a height keeps the gauge's own proportions.
-        const int w = at->width > 0 ? at->width : picture.width();
-        const int h = at->height ? *at->height
-                                 : std::max(1, static_cast<int>(static_cast<int64_t>(picture.height()) * w / picture.width()));
+        const auto [w, h] = placed_size(*at, picture.width(), picture.height());
         placed.push_back(Placed{resized(picture, w, h), at->x, at->y});
         width = std::max(width, at->x + w);
         height = std::max(height, at->y + h);

@@ -40,6 +40,7 @@ struct ServiceCalls {
         if (Panel::active_ && var) {
             var->var_old = var->var_value;
             var->var_value = Panel::active_->sim_.value(var->id);
+            if (Panel::calling_ && var->id) Panel::active_->tokens_read_[Panel::calling_].insert(var->id);
         }
     }
     static void GAUGE_CALL trigger_key_event(uint32_t event, uint32_t value)
@@ -126,6 +127,7 @@ void Panel::unload(const std::string& gauge_name)
     service(**it, PANEL_SERVICE_PRE_KILL);
     names_.forget_module(&(*it)->module());
     placements_.erase(gauge_name);
+    tokens_read_.erase(it->get());
     gauges_.erase(it);
 }
 
@@ -144,6 +146,13 @@ const GaugePlacement* Panel::placement(const std::string& gauge_name) const
 {
     auto it = placements_.find(gauge_name);
     return it == placements_.end() ? nullptr : &it->second;
+}
+
+const std::set<int32_t>& Panel::tokens_read(const Gauge& gauge) const
+{
+    static const std::set<int32_t> none;
+    auto it = tokens_read_.find(&gauge);
+    return it == tokens_read_.end() ? none : it->second;
 }
 
 Gauge* Panel::find(const std::string& gauge_name)

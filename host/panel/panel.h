@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,8 @@ public:
     const NamedVars& named_vars() const { return names_; }
     const std::vector<LoggedEvent>& events() const { return events_; }
     const std::vector<LoggedSound>& sounds() const { return sounds_; }
+    // The tokens a gauge has looked up so far, for its variables and its elements' sources.
+    const std::set<int32_t>& tokens_read(const Gauge& gauge) const;
 
     // The services table every loaded module's ImportTable points at.
     static PANEL_SERVICES* services();
@@ -98,6 +101,7 @@ private:
     std::vector<PanelWindow> windows_;
     std::vector<LoggedEvent> events_;
     std::vector<LoggedSound> sounds_;
+    std::map<const Gauge*, std::set<int32_t>> tokens_read_;
     uint64_t frame_ = 0;
 
     // The panel and gauge a module is calling from: set around every call into a gauge.

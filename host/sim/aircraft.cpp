@@ -119,6 +119,46 @@ void Aircraft::direct_to()
     descending_ = false;
 }
 
+double Aircraft::route_length_m() const
+{
+    double total = 0.0;
+    for (std::size_t i = 1; i < route_.size(); ++i) total += geo::distance_m(route_[i - 1].position, route_[i].position);
+    return total;
+}
+
+void Aircraft::jump_along(double metres, const Wind& wind)
+{
+    double left = std::max(0.0, metres);
+    std::size_t leg = 0;
+    for (; leg + 1 < route_.size(); ++leg) {
+        // A jump to a waypoint's distance lands on it with the next leg ahead, whatever the rounding.
+        const double length = geo::distance_m(route_[leg].position, route_[leg + 1].position);
+        if (left < length - 1.0) break;
+        left = std::max(0.0, left - length);
+    }
+    descending_ = false;
+    if (leg + 1 >= route_.size()) {
+        // Past the end: over the last waypoint, flying on along the last leg.
+        const Waypoint& last = route_.back();
+        last_track_ = geo::wrap360(geo::bearing_deg(last.position, route_[route_.size() - 2].position) + 180.0);
+        leg_from_ = last.position;
+        to_ = route_.size();
+        state_.position = last.position;
+        state_.altitude_ft = last.altitude_ft;
+        state_.heading_deg = heading_for(last_track_, wind);
+    } else {
+        const Waypoint& from = route_[leg];
+        leg_from_ = from.position;
+        to_ = leg + 1;
+        state_.position = geo::destination(from.position, geo::bearing_deg(from.position, to().position), left);
+        state_.altitude_ft = from.altitude_ft;
+        state_.heading_deg = heading_for(geo::bearing_deg(state_.position, to().position), wind);
+        last_track_ = geo::bearing_deg(from.position, to().position);
+    }
+    state_.vertical_speed_fpm = 0.0;
+    move(0.0, wind);
+}
+
 GpsSolution Aircraft::gps() const
 {
     GpsSolution g;

@@ -42,6 +42,12 @@ public:
     void step(double seconds, const Wind& wind);
     // A direct leg from the present position to the current TO waypoint; nothing without one.
     void direct_to();
+    // The aircraft taken to the point `metres` along the route from its first waypoint, on course along
+    // that leg at the altitude of the leg's first waypoint; at or beyond the end, over the last waypoint
+    // with no TO waypoint. Negative distances count as 0.
+    void jump_along(double metres, const Wind& wind);
+    // The length of the route, waypoint to waypoint, in metres.
+    double route_length_m() const;
 
     const AircraftState& state() const { return state_; }
     GpsSolution gps() const;

@@ -4,6 +4,7 @@
 #include "squawk.h"
 #include "tokens.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -211,9 +212,38 @@ void Simulation::run_timed_events()
     }
 }
 
+void Simulation::jump_along_route(double metres)
+{
+    if (!aircraft_) return;
+    aircraft_->jump_along(metres, wind_);
+    publish_flight();
+}
+
+void Simulation::set_avionics_power(bool on)
+{
+    power_returns_at_tick_ = 0;
+    numbers_[token::BUS_POWER] = on ? 1.0 : 0.0;
+}
+
+void Simulation::fail_power(double seconds)
+{
+    numbers_[token::BUS_POWER] = 0.0;
+    power_returns_at_tick_ = clock_.ticks() + std::max<uint64_t>(1, static_cast<uint64_t>(std::llround(std::max(0.0, seconds) * TICKS_PER_SECOND)));
+}
+
+bool Simulation::avionics_power() const
+{
+    return number(token::BUS_POWER) == 1.0;
+}
+
 void Simulation::tick()
 {
+    if (frozen_) return;
     clock_.tick();
+    if (power_returns_at_tick_ && clock_.ticks() >= power_returns_at_tick_) {
+        power_returns_at_tick_ = 0;
+        numbers_[token::BUS_POWER] = 1.0;
+    }
     if (aircraft_) {
         run_timed_events();
         aircraft_->step(1.0 / TICKS_PER_SECOND, wind_);

@@ -76,6 +76,20 @@ public:
 
     // Starts a flight now: its radios, power and clock settings, the aircraft over its first waypoint.
     void load_flight(const Flight& flight);
+    // The aircraft taken `metres` along the route from its first waypoint (Aircraft::jump_along); nothing
+    // without a flight.
+    void jump_along_route(double metres);
+
+    // While frozen, ticks leave everything as it is: the clocks stand, the aircraft hangs where it is, the
+    // flight's timed events wait. Key events are still performed.
+    void freeze(bool frozen) { frozen_ = frozen; }
+    bool frozen() const { return frozen_; }
+
+    // The avionics bus switched on or off; switching it cancels a power failure's pending return.
+    void set_avionics_power(bool on);
+    // The bus fails now and comes back by itself after `seconds` of simulated time.
+    void fail_power(double seconds);
+    bool avionics_power() const;
     const Flight* flight() const { return flight_.get(); }
     const Aircraft* aircraft() const { return aircraft_.get(); }
     const Wind& wind() const { return wind_; }
@@ -107,6 +121,8 @@ private:
     uint64_t flight_start_tick_ = 0;
     std::size_t next_event_ = 0;
     NavSignal signal1_, signal2_;
+    bool frozen_ = false;
+    uint64_t power_returns_at_tick_ = 0;   // 0: no power failure waiting to end
 };
 
 } // namespace host

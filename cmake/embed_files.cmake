@@ -1,0 +1,21 @@
+# Writes a C++ source that holds files as byte arrays, so that a program carries them inside itself.
+# Called as: cmake -DOUT=file.cpp -DNAMES="/a.html|/b.js" -DFILES="path/a.html|path/b.js" -P embed_files.cmake
+# Each file is served under the name at the same place in NAMES.
+string(REPLACE "|" ";" FILES "${FILES}")
+string(REPLACE "|" ";" NAMES "${NAMES}")
+list(LENGTH FILES count)
+set(arrays "")
+set(entries "")
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+    list(GET FILES ${i} file)
+    list(GET NAMES ${i} name)
+    file(READ ${file} hex HEX)
+    string(LENGTH "${hex}" hex_length)
+    math(EXPR size "${hex_length} / 2")
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+    string(APPEND arrays "const unsigned char file_${i}[] = {${bytes}0x00};\n")
+    string(APPEND entries "    {\"${name}\", file_${i}, ${size}},\n")
+endforeach()
+file(WRITE ${OUT}.tmp "// Made by cmake/embed_files.cmake at build time.\n#include \"embedded_files.h\"\n\nnamespace host::web {\n\nnamespace {\n${arrays}} // namespace\n\nconst std::vector<EmbeddedFile>& embedded_files()\n{\n    static const std::vector<EmbeddedFile> files = {\n${entries}    };\n    return files;\n}\n\n} // namespace host::web\n")
+file(COPY_FILE ${OUT}.tmp ${OUT} ONLY_IF_DIFFERENT)

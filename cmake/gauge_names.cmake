@@ -3,10 +3,11 @@
 # <family>_faceplate.h,
 #     enum Element : int { BACKGROUND = 1, ACTIVE_DISPLAY, ..., ELEMENT_COUNT = POWER_KNOB };
 #     enum Hotspot : int { TRANSFER_KEY = 1, ..., HOTSPOT_COUNT = EC_KEY };
-# and the build reads them from there: the module exports nothing but Linkage and ImportTable, so the host
-# cannot ask a module for its names. At the end of the configure run the names of every gauge registered
-# here are written, in lower case and in enum order, to build/generated/gauge_names.inc, which the host
-# compiles in; editing a faceplate header configures again.
+# (plain lists: one name per entry, no preprocessor lines inside), and the build reads them from there: the
+# module exports nothing but Linkage and ImportTable, so the host cannot ask a module for its names. At the
+# end of the configure run the names of every gauge registered here are written, in lower case and in enum
+# order, to build/generated/gauge_names.inc, which the host compiles in; editing a faceplate header
+# configures again.
 #
 #   gauge_faceplate_names(GAUGE HEADER [WITHOUT NAME...])
 #
@@ -14,6 +15,10 @@
 # section of its family): they are left out, and the names after them take the numbers they free.
 
 function(gauge_faceplate_names gauge header)
+    if(NOT EXISTS ${header})
+        message(FATAL_ERROR "${gauge}: ${header} is missing: it numbers the gauge's elements and hotspots "
+                            "(enum Element and enum Hotspot, see cmake/gauge_names.cmake)")
+    endif()
     cmake_parse_arguments(FACEPLATE "" "" "WITHOUT" ${ARGN})
     string(TOLOWER "${FACEPLATE_WITHOUT}" without)
     string(REPLACE ";" "," without "${without}")
@@ -25,10 +30,11 @@ endfunction()
 function(_gauge_enum_names header kind out)
     file(READ ${header} text)
     string(REGEX REPLACE "//[^\n]*" "" text "${text}")
-    if(NOT text MATCHES "enum[ \t\n]+${kind}[^{]*{([^}]*)}")
+    string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" text "${text}")
+    if(NOT text MATCHES "enum[ \t\n]+((class|struct)[ \t\n]+)?${kind}[^{]*{([^}]*)}")
         message(FATAL_ERROR "${header}: no enum ${kind}")
     endif()
-    string(REGEX REPLACE "[ \t\r\n]" "" body "${CMAKE_MATCH_1}")
+    string(REGEX REPLACE "[ \t\r\n]" "" body "${CMAKE_MATCH_3}")
     string(REPLACE "," ";" items "${body}")
     set(names "")
     set(position 0)

@@ -2,6 +2,7 @@
 
 #include "audio_model.h"
 #include "panel.h"
+#include "../draw/windows_1252.h"
 
 #include <nlohmann/json.hpp>
 #include <cstdio>
@@ -22,6 +23,26 @@ double six_digits(double v)
     return std::strtod(text, nullptr);
 }
 
+// The gauges' texts are Windows-1252 (the navigators print 0xB0 behind bearings); JSON carries UTF-8.
+std::string utf8_text(const std::string& text)
+{
+    std::string out;
+    for (unsigned char byte : text) {
+        const char32_t c = draw::windows_1252_to_unicode(byte);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 // Binary: the same trace, byte for byte, from the Windows host as from the native one.
@@ -34,7 +55,7 @@ nlohmann::json element_record(const ElementView& v)
 {
     nlohmann::json e{{"index", v.index}, {"kind", kind_name(v.kind)}, {"hidden", v.hidden}};
     if (!v.name.empty()) e["name"] = v.name;
-    if (v.kind == ElementKind::String) e["text"] = v.text;
+    if (v.kind == ElementKind::String) e["text"] = utf8_text(v.text);
     if (v.kind == ElementKind::Icon) e["frame"] = v.frame;
     if (v.kind == ElementKind::Slider) e["displacement"] = {six_digits(v.dx), six_digits(v.dy)};
     return e;

@@ -63,8 +63,9 @@ test("the page shows every gauge of the default panel at its place, sharp, with 
   const shown = await page.$$eval(".gauge", (gs) => gs.map((g) => g.dataset.gauge).sort());
   assert.deepEqual(shown, defaultPanelGauges());
   // Pictures come at the screen's density: twice the CSS size on this 2x screen.
-  const sizes = await page.$$eval(".gauge img", (imgs) => imgs.map((i) => [i.naturalWidth, i.clientWidth]));
-  for (const [natural, css] of sizes) assert.equal(natural, 2 * css);
+  // (A gauge that changes all the time may be between two pictures: wait for each to have one.)
+  await page.waitForFunction(() => [...document.querySelectorAll(".gauge img")].every(
+    (i) => i.complete && i.naturalWidth === 2 * i.clientWidth && i.naturalHeight === 2 * i.clientHeight));
   const cursors = await page.$$eval(".hotspot", (spots) => [...new Set(spots.map((s) => getComputedStyle(s).cursor.split(",").pop().trim()))].sort());
   assert.deepEqual(cursors, ["n-resize", "pointer", "s-resize"]);
   await h.screenshot(page, "panel");

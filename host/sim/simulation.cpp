@@ -301,7 +301,10 @@ void Simulation::publish_flight()
     integers_[token::GPS_FLAGS] = gps.has_to_waypoint ? 0 : 64;
     numbers_[token::GPS_BEARING] = geo::radians(gps.bearing_deg);
     numbers_[token::GPS_DISTANCE] = gps.distance_m;
-    numbers_[token::GPS_CROSS_TRACK] = gps.cross_track_m;
+    // To the millimetre, and an exact zero never negative: on the leg, the last bits of the great-circle
+    // arithmetic differ between C runtimes, and a navigator printing -0.0 against 0.0 would show "-00.0"
+    // in one and "000.0" in the other for the same flight.
+    numbers_[token::GPS_CROSS_TRACK] = std::round(gps.cross_track_m * 1000.0) / 1000.0 + 0.0;
     numbers_[token::GPS_DESIRED_TRACK] = geo::radians(gps.desired_track_deg);
     numbers_[token::GPS_GROUND_SPEED] = a.ground_speed_kt * geo::MPS_PER_KNOT;
     numbers_[token::HEADING] = a.heading_deg;

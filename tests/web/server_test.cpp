@@ -1,5 +1,5 @@
-// The workbench server over HTTP on loopback, with the default panel and flight: what a browser may send,
-// right and wrong. The simulation does not run by itself here: each test advances it by whole frames.
+// The workbench server over HTTP on loopback, with the two COM radios and the default flight: what a browser
+// may send, right and wrong. The simulation does not run by itself here: each test advances it by whole frames.
 #include "server.h"
 #include "tokens.h"
 #include "workbench.h"
@@ -22,7 +22,7 @@ host::web::WorkbenchSetup default_setup()
 {
     host::web::WorkbenchSetup setup;
     const fs::path repo(SOURCE_DIR);
-    setup.setup = host::read_setup({}, repo / "panels/default/panel.cfg", repo / "flights/default.toml");
+    setup.setup = host::read_setup({}, repo / "tests/web/two_radios.cfg", repo / "flights/default.toml");
     setup.flights_dir = repo / "flights";
     setup.module_dirs = {GAUGE_DIR};
     return setup;

@@ -17,8 +17,9 @@ namespace {
 
 const char* const BUILDS[] = {"GPSACU_Corvane_hor", "GPSACU_Corvane_ver"};
 
-// The navigator on the unit's panel. A navigator of the suite takes this place once one is built; until then
-// a stand-in publishes "send_msg" the way every navigator does and takes its message code from token 9990.
+// The navigator on the unit's panel: a stand-in that publishes "send_msg" the way every navigator does and
+// takes its message code from token 9990, so that each code can be raised at once. The unit beside the real
+// large navigator is examples/gps_annunciator_with_navigator.script.
 struct Navigator {
     const char* gauge = "Probe_Message_Publisher";
     std::filesystem::path module() const { return test_gauge_path(gauge); }

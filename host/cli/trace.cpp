@@ -2,6 +2,7 @@
 
 #include "audio_model.h"
 #include "panel.h"
+#include "tokens.h"
 #include "../draw/windows_1252.h"
 
 #include <nlohmann/json.hpp>
@@ -95,6 +96,13 @@ std::string TraceRecorder::line(const Panel& panel)
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
     line["nav_source"] = panel.sim().navigation_source();
+    // Which directions the gauges got: magnetic, in the flight's variation, and the true heading beside.
+    if (const Aircraft* a = panel.sim().aircraft()) {
+        const double variation = panel.sim().flight()->variation_deg;
+        line["directions"] = json{{"reference", "magnetic"}, {"variation_east", variation},
+                                  {"heading_magnetic", panel.sim().number(token::HEADING)},
+                                  {"heading_true", geo::wrap360(geo::rounded(a->state().heading_deg, 1e-6))}};
+    }
     const AudioSelections a = audio_selections(panel.sim());
     line["audio"] = json{{"nav1", a.nav1}, {"nav2", a.nav2}, {"dme", a.dme}, {"adf", a.adf}, {"marker", a.marker},
                          {"dme_select", a.dme_select}, {"marker_beacon", marker_name(a.marker_beacon)},

@@ -161,7 +161,7 @@ NavaidFile NavaidFile::parse(const std::string& text, const fs::path& name)
                 refuse(name, n, "localizer frequency " + c[4] + " is not on the localizer band (10810 to 11195)");
             v.kind = NavaidKind::Localizer;
             v.frequency = khz;
-            // Later versions put the magnetic course, times 360, in front of the true one.
+            // The course is the part of the column below 360 (files also write other figures in front of it).
             v.course_deg = geo::wrap360(std::fmod(*third, 360.0));
         } else {
             v.kind = NavaidKind::Marker;

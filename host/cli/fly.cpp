@@ -139,7 +139,7 @@ void print_summary(const Panel& panel, const FlyResult& result, std::ostream& ou
         if (g.has_to_waypoint)
             out << format(", bearing %03.0f (%03.0f), ", mag(g.bearing_deg), tru(g.bearing_deg))
                 << format("desired track %03.0f (%03.0f), ", mag(g.desired_track_deg), tru(g.desired_track_deg))
-                << format("cross-track %.2f nm", g.cross_track_m / geo::METRES_PER_NM);
+                << format("cross-track %.2f nm", geo::rounded(g.cross_track_m / geo::METRES_PER_NM, 0.01));
         out << " (flags " << sim.integer(token::GPS_FLAGS) << ")\n";
         out << "  " << nav_line(sim, 1) << "\n  " << nav_line(sim, 2) << "\n";
         out << "  marker beacon: " << marker_name(audio_selections(sim).marker_beacon) << "\n";

@@ -48,13 +48,21 @@ std::string latlon(geo::LatLon p)
     return text;
 }
 
+// "13.5 E", "3 W": a magnetic variation as charts give it.
+std::string variation_text(double east_deg)
+{
+    return format("%g", std::fabs(east_deg)) + (east_deg < 0 ? " W" : " E");
+}
+
 std::string nav_line(const Simulation& sim, int n)
 {
     const NavTuning& t = sim.nav(n);
     const NavSignal& s = sim.nav_signal(n);
     std::string line = "NAV" + std::to_string(n) + " " + mhz(t.active) + format(" course %03.0f: ", t.course_deg);
     if (!s.station) return line + "nothing received";
-    line += s.station->ident + format(" radial %03.0f, ", std::floor(s.radial_deg)) + (s.to_from == 1 ? "TO" : "FROM") +
+    line += s.station->ident + format(" radial %03.0f", std::floor(s.radial_deg)) +
+            (s.station->kind == NavaidKind::Vor ? " (" + variation_text(s.station->declination_deg) + " declination), " : ", ") +
+            (s.to_from == 1 ? "TO" : "FROM") +
             format(", deviation %+.0f", s.deviation);
     if (s.dme) line += format(", DME %.1f nm at %.0f kt", s.dme_nm, s.dme_speed_kt);
     return line;
@@ -117,14 +125,21 @@ void print_summary(const Panel& panel, const FlyResult& result, std::ostream& ou
         out << "  " << latlon(s.position) << format("  altitude %.0f ft (altimeter shows %.0f ft at ", s.altitude_ft,
                                                     sim.number(token::INDICATED_ALTITUDE))
             << format("%.0f hPa)\n", sim.number(token::ALTIMETER_SETTING));
-        out << format("  heading %03.0f, track %03.0f, ", s.heading_deg, s.track_deg)
+        // The gauges get directions magnetic; the true ones beside them for the map.
+        const double variation = sim.flight()->variation_deg;
+        const auto mag = [&](double true_deg) { return geo::wrap360(std::round(geo::magnetic(true_deg, variation))); };
+        const auto tru = [](double true_deg) { return geo::wrap360(std::round(true_deg)); };
+        out << "  directions magnetic, variation " << variation_text(variation) << "; true in brackets\n";
+        out << format("  heading %03.0f (%03.0f), ", mag(s.heading_deg), tru(s.heading_deg))
+            << format("track %03.0f (%03.0f), ", mag(s.track_deg), tru(s.track_deg))
             << format("true airspeed %.0f kt, ground speed %.0f kt, ", s.true_airspeed_kt, s.ground_speed_kt)
             << format("vertical speed %.0f ft/min\n", s.vertical_speed_fpm);
         out << "  GPS: " << to_waypoint(sim);
         const GpsSolution g = a->gps();
         if (g.has_to_waypoint)
-            out << format(", bearing %03.0f, desired track %03.0f, ", g.bearing_deg, g.desired_track_deg)
-                << format("cross-track %.2f nm", g.cross_track_m / geo::METRES_PER_NM);
+            out << format(", bearing %03.0f (%03.0f), ", mag(g.bearing_deg), tru(g.bearing_deg))
+                << format("desired track %03.0f (%03.0f), ", mag(g.desired_track_deg), tru(g.desired_track_deg))
+                << format("cross-track %.2f nm", geo::rounded(g.cross_track_m / geo::METRES_PER_NM, 0.01));
         out << " (flags " << sim.integer(token::GPS_FLAGS) << ")\n";
         out << "  " << nav_line(sim, 1) << "\n  " << nav_line(sim, 2) << "\n";
         out << "  marker beacon: " << marker_name(audio_selections(sim).marker_beacon) << "\n";

@@ -1,5 +1,6 @@
 // panelhost: our stand-in for the simulator's panel system.
 //   panelhost run SCRIPT [--trace FILE] [--modules DIR]...   a scripted, headless run
+//   (run, render and serve take --navdata FILE: a navaid file, plain or gzip, for flights that name navaids)
 //   panelhost run --panel P --flight F --for 30m [SCRIPT]     a flight flown fast-forward under a panel
 //   panelhost inspect MODULE                                  what a module declares
 //   panelhost render GAUGE [-o FILE] [--script SCRIPT] [--scale N] [--modules DIR]... [--expect PNG]
@@ -13,6 +14,7 @@
 #include "duration.h"
 #include "fly.h"
 #include "inspect.h"
+#include "navaid_file.h"
 #include "panel.h"
 #if defined(PANELHOST_RENDER)
 #include "render.h"
@@ -84,6 +86,12 @@ int run_command(const RunOptions& run)
     }
 }
 
+// The navaid file every flight read from now on takes navaids named by identifier from.
+void set_navaid_file(const fs::path& file)
+{
+    host::set_default_navaid_file(std::make_shared<const host::NavaidFile>(host::NavaidFile::read(file)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -103,6 +111,9 @@ int main(int argc, char** argv)
     run->add_option("--for", options.duration, "fly this long fast-forward, such as 30m or 1h15m, then print a summary");
     run->add_option("--trace", options.trace, "write one JSON line per frame to this file");
     run->add_option("--modules", options.module_dirs, "a folder to search for gauge modules (repeatable)");
+    fs::path navdata;
+    const char* navdata_help = "a navaid file (nav.dat, version 810 or later, plain or gzip) for flights that name navaids by identifier";
+    run->add_option("--navdata", navdata, navdata_help);
 
     auto* inspect = app.add_subcommand("inspect", "list what a gauge module declares");
     inspect->add_option("module", module, "the .gau file")->required();
@@ -120,6 +131,7 @@ int main(int argc, char** argv)
     render->add_option("--scale", render_options.scale, "draw every pixel as N x N pixels")
         ->check(CLI::Range(1, 16));
     render->add_option("--modules", render_options.module_dirs, "a folder to search for gauge modules (repeatable)");
+    render->add_option("--navdata", navdata, navdata_help);
     render->add_option("--expect", render_options.expect,
                        "a reference picture: on a difference, write GAUGE.diff.png beside the output and exit 1");
 #endif
@@ -133,6 +145,7 @@ int main(int argc, char** argv)
     serve->add_option("--port", serve_options.port, "the port on 127.0.0.1 (default 8080; 0: any free port)")
         ->check(CLI::Range(0, 65535));
     serve->add_option("--modules", serve_options.module_dirs, "a folder to search for gauge modules (repeatable)");
+    serve->add_option("--navdata", navdata, navdata_help);
 #endif
 
     try {
@@ -140,6 +153,14 @@ int main(int argc, char** argv)
     } catch (const CLI::ParseError& e) {
         int code = app.exit(e);
         return code == 0 ? 0 : 2;
+    }
+    if (!navdata.empty()) {
+        try {
+            set_navaid_file(navdata);
+        } catch (const std::exception& e) {
+            std::cerr << "panelhost: " << e.what() << "\n";
+            return 2;
+        }
     }
     if (*run) return run_command(options);
 #if defined(PANELHOST_SERVE)

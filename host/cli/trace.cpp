@@ -95,6 +95,16 @@ std::string TraceRecorder::line(const Panel& panel)
     for (const auto& [name, value] : panel.named_vars().published()) vars[name] = value;
     line["vars"] = std::move(vars);
     line["nav_source"] = panel.sim().navigation_source();
+    // Which directions the gauges got: magnetic, in the flight's variation, and the heading both ways to a
+    // tenth of a degree, as a compass is read. Finer, the last bits of a heading flown for an hour differ
+    // between the C runtimes of the native and the Windows host.
+    if (const Aircraft* a = panel.sim().aircraft()) {
+        const double variation = panel.sim().flight()->variation_deg;
+        const double heading = geo::wrap360(geo::rounded(a->state().heading_deg, 0.1));
+        line["directions"] = json{{"reference", "magnetic"}, {"variation_east", variation},
+                                  {"heading_magnetic", geo::wrap360(geo::rounded(geo::magnetic(heading, variation), 0.1))},
+                                  {"heading_true", heading}};
+    }
     const AudioSelections a = audio_selections(panel.sim());
     line["audio"] = json{{"nav1", a.nav1}, {"nav2", a.nav2}, {"dme", a.dme}, {"adf", a.adf}, {"marker", a.marker},
                          {"dme_select", a.dme_select}, {"marker_beacon", marker_name(a.marker_beacon)},

@@ -67,7 +67,9 @@ void Aircraft::climb_or_descend(double seconds)
     } else if (alt > target) {
         // Start down when the time to the waypoint no longer exceeds the time the descent takes.
         const double gs_fpm = std::max(1.0, state_.ground_speed_kt * geo::METRES_PER_NM / geo::METRES_PER_FOOT / 60.0);
-        const double minutes_to_go = geo::distance_m(state_.position, to().position) / geo::METRES_PER_FOOT / gs_fpm;
+        // The waypoint's altitude is due where the leg ends: at the start of the turn onto the next one.
+        const double to_go_m = std::max(0.0, geo::distance_m(state_.position, to().position) - turn_lead_m());
+        const double minutes_to_go = to_go_m / geo::METRES_PER_FOOT / gs_fpm;
         if (!descending_ && (alt - target) / descent_fpm_ >= minutes_to_go) descending_ = true;
         if (descending_) fpm = -descent_fpm_;
     }
@@ -79,6 +81,18 @@ void Aircraft::climb_or_descend(double seconds)
     state_.altitude_ft += fpm * seconds / 60.0;
 }
 
+double Aircraft::turn_lead_m() const
+{
+    if (!has_to_waypoint() || to_ + 1 >= route_.size()) return 0.0;
+    // Turn anticipation: a standard-rate turn through the change of course rolls out on the next leg when
+    // it starts this far before the waypoint.
+    const geo::LatLon to_pos = to().position;
+    const double course_in = geo::wrap360(geo::bearing_deg(to_pos, leg_from_) + 180.0);
+    const double change = std::min(120.0, std::fabs(geo::wrap180(geo::bearing_deg(to_pos, route_[to_ + 1].position) - course_in)));
+    const double radius = state_.ground_speed_kt * geo::MPS_PER_KNOT / radians(TURN_RATE_DEG_S);
+    return std::min(radius * std::tan(radians(change / 2.0)), 3.0 * geo::METRES_PER_NM);
+}
+
 void Aircraft::sequence()
 {
     if (!has_to_waypoint()) return;
@@ -86,15 +100,7 @@ void Aircraft::sequence()
     const geo::LegPosition where = geo::leg_position(leg_from_, to_pos, state_.position);
     const double remaining = geo::distance_m(leg_from_, to_pos) - where.along_track_m;
     const double course_in = geo::wrap360(geo::bearing_deg(to_pos, leg_from_) + 180.0);
-    double lead = 0.0;
-    if (to_ + 1 < route_.size()) {
-        // Turn anticipation: a standard-rate turn through the change of course rolls out on the next leg
-        // when it starts this far before the waypoint.
-        const double change = std::min(120.0, std::fabs(geo::wrap180(geo::bearing_deg(to_pos, route_[to_ + 1].position) - course_in)));
-        const double radius = state_.ground_speed_kt * geo::MPS_PER_KNOT / radians(TURN_RATE_DEG_S);
-        lead = std::min(radius * std::tan(radians(change / 2.0)), 3.0 * geo::METRES_PER_NM);
-    }
-    if (remaining > lead) return;
+    if (remaining > turn_lead_m()) return;
     last_track_ = course_in;
     leg_from_ = to_pos;
     ++to_;
@@ -103,7 +109,9 @@ void Aircraft::sequence()
 
 void Aircraft::step(double seconds, const Wind& wind)
 {
-    const double wanted = heading_for(commanded_track(), wind);
+    // While the pilot keeps the heading, the wind carries the aircraft off the leg unchecked.
+    const double wanted = heading_held_s_ > 0 ? state_.heading_deg : heading_for(commanded_track(), wind);
+    heading_held_s_ = std::max(0.0, heading_held_s_ - seconds);
     const double turn = geo::wrap180(wanted - state_.heading_deg);
     const double most = TURN_RATE_DEG_S * seconds;
     state_.heading_deg = geo::wrap360(state_.heading_deg + std::clamp(turn, -most, most));
@@ -137,6 +145,7 @@ void Aircraft::jump_along(double metres, const Wind& wind)
         left = std::max(0.0, left - length);
     }
     descending_ = false;
+    heading_held_s_ = 0.0;
     if (leg + 1 >= route_.size()) {
         // Past the end: over the last waypoint, flying on along the last leg.
         const Waypoint& last = route_.back();

@@ -2,12 +2,15 @@
 // each leg's great circle against the wind with a heading that corrects for drift, turning at standard
 // rate (3 degrees a second) and starting each turn early enough to roll out on the next leg. It climbs at
 // once to a waypoint's altitude when that is higher and descends late enough to arrive at it when that is
-// lower. After the last waypoint it flies straight on at its last altitude, with no TO waypoint.
+// lower, at the point where the turn onto the next leg begins. After the last waypoint it flies straight on
+// at its last altitude, with no TO waypoint. Directions are true here; the simulation hands them to the
+// gauges magnetic.
 #pragma once
 
 #include "flight_file.h"
 #include "geo.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -48,6 +51,11 @@ public:
     void jump_along(double metres, const Wind& wind);
     // The length of the route, waypoint to waypoint, in metres.
     double route_length_m() const;
+    // A new true airspeed from now on.
+    void set_true_airspeed(double kt) { state_.true_airspeed_kt = kt; }
+    // The pilot keeps the present heading for `seconds`, whatever the wind does to the track, then flies
+    // back onto the leg.
+    void hold_heading(double seconds) { heading_held_s_ = std::max(0.0, seconds); }
 
     const AircraftState& state() const { return state_; }
     GpsSolution gps() const;
@@ -65,6 +73,8 @@ private:
     void move(double seconds, const Wind& wind);
     void climb_or_descend(double seconds);
     void sequence();
+    // How far before the TO waypoint the turn onto the next leg begins (0 at the last waypoint).
+    double turn_lead_m() const;
 
     std::vector<Waypoint> route_;
     double climb_fpm_, descent_fpm_;
@@ -72,6 +82,7 @@ private:
     geo::LatLon leg_from_;             // the previous waypoint, or where a direct-to started
     bool descending_ = false;          // the descent towards the TO waypoint has begun
     double last_track_ = 0.0;          // the track held after the last waypoint
+    double heading_held_s_ = 0.0;      // how much longer the pilot keeps the heading
     AircraftState state_;
 };
 

@@ -1,6 +1,8 @@
 #include "flight_file.h"
 
 #include "duration.h"
+#include "radio_range.h"
+#include "navaid_file.h"
 #include "tokens.h"
 
 #include <toml++/toml.h>
@@ -44,6 +46,8 @@ public:
         text << file_.string() << ":" << src.begin.line << ": " << qualified(key) << ": " << problem;
         throw FlightFileError(text.str());
     }
+
+    bool has(const std::string& key) const { return table_.get(key) != nullptr; }
 
     const toml::node* find(const std::string& key)
     {
@@ -199,6 +203,7 @@ void read_flight_table(TableReader& r, Flight& f)
     f.descent_fpm = r.number("descent_fpm", 100.0, 6000.0);
     f.terrain_ft = r.number("terrain_elevation_ft", -1500.0, 15000.0, 0.0);
     f.avionics_power = r.boolean("avionics_power", true);
+    f.variation_deg = r.number("variation_deg", -180.0, 180.0, 0.0);
     r.finish();
 }
 
@@ -280,6 +285,57 @@ Waypoint read_waypoint(TableReader& r, const Flight& f)
     return w;
 }
 
+// A VOR's service volume: its class, or an explicit range in nautical miles, heard at any height.
+void read_service_volume(TableReader& r, Navaid& n)
+{
+    const toml::node* range = r.find("range_nm");
+    if (range) n.range_nm = r.number_of(*range, "range_nm", 1.0, 300.0);
+    const std::string vor_class = r.text("class", "low");
+    if (vor_class == "terminal") n.vor_class = VorClass::Terminal;
+    else if (vor_class == "low") n.vor_class = VorClass::Low;
+    else if (vor_class == "high") n.vor_class = VorClass::High;
+    else r.fail(r.find("class"), "class", "must be \"terminal\", \"low\" or \"high\"");
+}
+
+// A localizer's course width: given, or tailored to its runway's threshold, or the usual 5 degrees.
+void read_course_width(TableReader& r, Navaid& n)
+{
+    const toml::node* width = r.find("course_width_deg");
+    const toml::node* lat = r.find("threshold_lat");
+    const toml::node* lon = r.find("threshold_lon");
+    if (width && (lat || lon)) r.fail(width, "course_width_deg", "give the width or the threshold, not both");
+    if (width) n.course_width_deg = r.number_of(*width, "course_width_deg", LOCALIZER_NARROWEST_DEG, LOCALIZER_WIDEST_DEG);
+    if (!lat && !lon) return;
+    if (!lat || !lon) r.fail(lat ? lat : lon, lat ? "threshold_lat" : "threshold_lon", "needs threshold_lat and threshold_lon together");
+    const geo::LatLon threshold{r.number_of(*lat, "threshold_lat", -90.0, 90.0), r.number_of(*lon, "threshold_lon", -180.0, 180.0)};
+    const double distance = geo::distance_m(n.position, threshold);
+    if (distance < 300.0 || distance > 8000.0)
+        r.fail(lat, "threshold_lat", "the threshold must lie 300 m to 8 km from the localizer antenna");
+    n.course_width_deg = tailored_course_width_deg(distance);
+}
+
+// A navaid named by identifier only: taken from the navaid file (--navdata), the one nearest the route's
+// start. A localizer brings its runway's marker beacons along.
+void navaid_from_file(TableReader& r, Flight& f, const NavaidFile* file)
+{
+    const std::string ident = r.text("ident");
+    std::optional<NavaidKind> kind;
+    if (const toml::node* type = r.find("type")) {
+        const std::string t = r.text("type");
+        if (t == "vor") kind = NavaidKind::Vor;
+        else if (t == "localizer") kind = NavaidKind::Localizer;
+        else r.fail(type, "type", "a navaid taken from the navaid file is a vor or a localizer");
+    }
+    r.finish();
+    if (!file) r.fail(nullptr, "lat", "missing (or name a navaid file with --navdata to take " + ident + " from it)");
+    const auto found = file->find(ident, kind, f.route.front().position);
+    if (!found) r.fail(nullptr, "ident", ident + ": not in " + file->name().string() + " within " +
+                                         std::to_string(static_cast<int>(NavaidFile::SEARCH_RADIUS_NM)) + " nm of the route's start");
+    f.navaids.push_back(*found);
+    if (found->kind == NavaidKind::Localizer)
+        for (const Navaid& m : file->markers_of(*found)) f.navaids.push_back(m);
+}
+
 Navaid read_navaid(TableReader& r, const Flight& f)
 {
     Navaid n;
@@ -297,8 +353,14 @@ Navaid read_navaid(TableReader& r, const Flight& f)
         if (n.kind == NavaidKind::Localizer && !is_localizer_channel(n.frequency))
             r.fail(&freq, "freq_mhz", "is not a localizer channel (an odd tenth from 108.10 to 111.95)");
         n.dme = r.boolean("dme", false);
-        if (n.kind == NavaidKind::Localizer) n.course_deg = geo::wrap360(r.number("course_deg", 0.0, 360.0));
-        n.range_nm = r.number("range_nm", 1.0, 300.0, n.kind == NavaidKind::Vor ? 130.0 : 18.0);
+        n.declination_deg = r.number("declination_deg", -180.0, 180.0, f.variation_deg);
+        if (n.kind == NavaidKind::Localizer) {
+            n.course_deg = geo::wrap360(r.number("course_deg", 0.0, 360.0));
+            n.range_nm = r.number("range_nm", 1.0, 300.0, LOCALIZER_FRONT_NM);
+            read_course_width(r, n);
+        } else {
+            read_service_volume(r, n);
+        }
     } else if (type == "outer_marker" || type == "middle_marker" || type == "inner_marker") {
         n.kind = NavaidKind::Marker;
         n.marker = type == "outer_marker" ? 1 : type == "middle_marker" ? 2 : 3;
@@ -336,8 +398,11 @@ TimedEvent read_event(TableReader& r)
     const toml::node* wind = r.find("wind");
     const toml::node* hold = r.find("hold");
     const toml::node* release = r.find("release");
-    if ((power != nullptr) + (jump != nullptr) + (wind != nullptr) + (hold != nullptr) + (release != nullptr) != 1)
-        r.fail(nullptr, "at", "an event holds exactly one of power, time_jump, wind, hold or release");
+    const toml::node* airspeed = r.find("true_airspeed_kt");
+    const toml::node* hold_heading = r.find("hold_heading");
+    if ((power != nullptr) + (jump != nullptr) + (wind != nullptr) + (hold != nullptr) + (release != nullptr) +
+            (airspeed != nullptr) + (hold_heading != nullptr) != 1)
+        r.fail(nullptr, "at", "an event holds exactly one of power, time_jump, wind, hold, release, true_airspeed_kt or hold_heading");
     if (hold) {
         e.kind = TimedEvent::Kind::Hold;
         TableReader h(r.sub_table("hold"), r.qualified("hold"), r.file());
@@ -354,6 +419,13 @@ TimedEvent read_event(TableReader& r)
     } else if (power) {
         e.kind = TimedEvent::Kind::Power;
         e.power = r.boolean("power");
+    } else if (airspeed) {
+        e.kind = TimedEvent::Kind::Airspeed;
+        e.airspeed_kt = r.number("true_airspeed_kt", 40.0, 600.0);
+    } else if (hold_heading) {
+        e.kind = TimedEvent::Kind::HoldHeading;
+        e.hold_heading_s = duration_of(r, *hold_heading, "hold_heading");
+        if (e.hold_heading_s > 3600.0) r.fail(hold_heading, "hold_heading", "must lie between 0s and 1h");
     } else if (jump) {
         e.kind = TimedEvent::Kind::TimeJump;
         e.jump_s = duration_of(r, *jump, "time_jump");
@@ -384,7 +456,7 @@ void each_table(TableReader& root, const std::string& key, bool required, Read r
     }
 }
 
-Flight read_document(const toml::table& doc, const fs::path& file)
+Flight read_document(const toml::table& doc, const fs::path& file, const NavaidFile* navaids)
 {
     Flight f;
     f.file = file;
@@ -404,7 +476,10 @@ Flight read_document(const toml::table& doc, const fs::path& file)
     }
     each_table(root, "route", true, [&](TableReader& r) { f.route.push_back(read_waypoint(r, f)); });
     if (f.route.size() < 2) root.fail(root.find("route"), "route", "needs at least two waypoints");
-    each_table(root, "navaid", false, [&](TableReader& r) { f.navaids.push_back(read_navaid(r, f)); });
+    each_table(root, "navaid", false, [&](TableReader& r) {
+        if (!r.has("lat") && !r.has("lon") && !r.has("freq_mhz")) navaid_from_file(r, f, navaids);
+        else f.navaids.push_back(read_navaid(r, f));
+    });
     each_table(root, "event", false, [&](TableReader& r) { f.events.push_back(read_event(r)); });
     std::stable_sort(f.events.begin(), f.events.end(), [](const TimedEvent& a, const TimedEvent& b) { return a.at_s < b.at_s; });
     root.finish();
@@ -413,7 +488,7 @@ Flight read_document(const toml::table& doc, const fs::path& file)
 
 } // namespace
 
-Flight parse_flight(const std::string& text, const fs::path& name)
+Flight parse_flight(const std::string& text, const fs::path& name, const NavaidFile* navaids)
 {
     toml::table doc;
     try {
@@ -423,16 +498,16 @@ Flight parse_flight(const std::string& text, const fs::path& name)
         message << name.string() << ":" << e.source().begin.line << ": " << e.description();
         throw FlightFileError(message.str());
     }
-    return read_document(doc, name);
+    return read_document(doc, name, navaids ? navaids : default_navaid_file());
 }
 
-Flight read_flight(const fs::path& file)
+Flight read_flight(const fs::path& file, const NavaidFile* navaids)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw FlightFileError(file.string() + ": cannot read the flight file");
     std::ostringstream text;
     text << in.rdbuf();
-    return parse_flight(text.str(), file);
+    return parse_flight(text.str(), file, navaids);
 }
 
 } // namespace host

@@ -33,6 +33,10 @@ struct Waypoint {
 
 enum class NavaidKind { Vor, Localizer, Marker };
 
+// The standard service volume a VOR is built and protected for: how far out it is heard at each height
+// above it. Beyond it another station on the same channel may be heard instead, so a receiver gets nothing.
+enum class VorClass { Terminal, Low, High };
+
 struct Navaid {
     std::string ident;
     NavaidKind kind = NavaidKind::Vor;
@@ -42,11 +46,19 @@ struct Navaid {
     bool dme = false;              // a co-located DME answers on the same channel
     double course_deg = 0.0;       // localizer: the true inbound course of the approach
     int marker = 0;                // marker beacon: 1 outer, 2 middle, 3 inner
-    double range_nm = 0.0;         // service range: beyond it nothing is received, whatever the height
+    // An explicit service range, whatever the height; 0: the standard service volume of the class (a VOR)
+    // or 18 nm on the front course (a localizer).
+    double range_nm = 0.0;
+    VorClass vor_class = VorClass::Low;
+    // VOR: the magnetic variation its radials are aligned with, east positive, as published with the
+    // station (set when it was commissioned, so often a few degrees from today's variation).
+    double declination_deg = 0.0;
+    // Localizer: the course width, full scale left to full scale right, in degrees.
+    double course_width_deg = 5.0;
 };
 
 struct TimedEvent {
-    enum class Kind { Power, TimeJump, WindChange, Hold, Release };
+    enum class Kind { Power, TimeJump, WindChange, Hold, Release, Airspeed, HoldHeading };
     double at_s = 0.0;             // flight time since the start (jumps of simulation time do not count)
     Kind kind = Kind::Power;
     bool power = true;             // Power: the avionics bus comes back (true) or fails (false)
@@ -54,6 +66,8 @@ struct TimedEvent {
     Wind wind;                     // WindChange: the new wind
     int32_t token = 0;             // Hold, Release: the simulation variable
     double value = 0.0;            // Hold: the value it reads from then on (raw: see Simulation::hold)
+    double airspeed_kt = 0.0;      // Airspeed: the new true airspeed
+    double hold_heading_s = 0.0;   // HoldHeading: the pilot keeps the heading this long, whatever the drift
 };
 
 struct RadioSetup {
@@ -82,6 +96,8 @@ struct Flight {
     double descent_fpm = 500.0;
     double terrain_ft = 0.0;       // elevation of the ground under the whole route
     double qnh_hpa = 1013.25;      // sea-level pressure of the day
+    // Magnetic variation of the area, east positive: the gauges get headings, tracks and bearings magnetic.
+    double variation_deg = 0.0;
     Wind wind;
     bool avionics_power = true;
     RadioSetup radios;
@@ -90,9 +106,13 @@ struct Flight {
     std::vector<TimedEvent> events;   // in the order of their times
 };
 
-// Reads and checks a flight file; throws FlightFileError naming the file, the line and the key.
-Flight read_flight(const std::filesystem::path& file);
+class NavaidFile;
+
+// Reads and checks a flight file; throws FlightFileError naming the file, the line and the key. A navaid
+// named by identifier alone is taken from `navaids`, or else from the navaid file given to the program
+// (default_navaid_file()).
+Flight read_flight(const std::filesystem::path& file, const NavaidFile* navaids = nullptr);
 // The same for a flight held in memory; `name` stands for the file in messages.
-Flight parse_flight(const std::string& text, const std::filesystem::path& name);
+Flight parse_flight(const std::string& text, const std::filesystem::path& name, const NavaidFile* navaids = nullptr);
 
 } // namespace host

@@ -18,6 +18,17 @@ double wrap180(double d)
     return d > 180.0 ? d - 360.0 : d;
 }
 
+double magnetic(double true_deg, double variation_east_deg)
+{
+    return wrap360(true_deg - variation_east_deg);
+}
+
+double rounded(double value, double step)
+{
+    // + 0.0: never a negative zero, which some gauges would print as "-0".
+    return std::round(value / step) * step + 0.0;
+}
+
 namespace {
 
 // Central angle between two points (haversine, well conditioned for short distances).

@@ -19,6 +19,12 @@ constexpr double degrees(double radians) { return radians * 180.0 / PI; }
 double wrap360(double degrees);
 // An angle in degrees brought into (-180, 180].
 double wrap180(double degrees);
+// A true direction as the compass gives it where the variation is `variation_east_deg` (east positive):
+// with 14 degrees east, true 298 is magnetic 284.
+double magnetic(double true_deg, double variation_east_deg);
+// A value handed to the gauges, on a grid of `step`: the last bits of a long trigonometric chain differ
+// between C runtimes, and a gauge that truncates 283.99999999 shows 283 where another runtime shows 284.
+double rounded(double value, double step);
 
 struct LatLon {
     double lat = 0.0;   // degrees, north positive

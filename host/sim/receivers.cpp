@@ -1,5 +1,7 @@
 #include "receivers.h"
 
+#include "radio_range.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,11 +9,18 @@ namespace host {
 
 namespace {
 
-constexpr double STATION_ANTENNA_FT = 20.0;
-// A marker beacon is heard within this distance of the point right above it, and the circle widens with
-// the height at the cone's half angle: about 0.4 nm across at 1500 ft, a few seconds of flight low down.
-constexpr double MARKER_RADIUS_ON_GROUND_M = 150.0;
-constexpr double MARKER_CONE_HALF_ANGLE_DEG = 40.0;
+// The standard coverage of each beacon (index 1 outer, 2 middle, 3 inner): the length of track over which
+// it is heard on the glide path, and the glide path's height over a beacon sited as usual: the outer
+// marker 3.9 nm out, the middle 1,050 m out, the inner where a category II approach reaches its decision
+// height. The cone through those points holds up to three times that height; above it a beacon, built to
+// be heard low down on the approach, is too weak to be heard at all (an inner marker is not heard from the
+// downwind leg at 3,000 ft).
+constexpr double MARKER_CEILING_FACTOR = 3.0;
+struct MarkerCoverage {
+    double length_m;
+    double height_ft;
+};
+constexpr MarkerCoverage MARKER_COVERAGE[4] = {{0, 1}, {600.0, 1300.0}, {300.0, 230.0}, {150.0, 100.0}};
 
 double course_deviation(double off_course_deg, double full_scale_deg)
 {
@@ -23,12 +32,16 @@ double course_deviation(double off_course_deg, double full_scale_deg)
 double heard_at(const Navaid& n, const AircraftState& a)
 {
     const double distance = geo::distance_m(n.position, a.position);
-    const double reach_nm = std::min(n.range_nm, line_of_sight_nm(a.altitude_ft - n.elevation_ft));
-    if (distance > reach_nm * geo::METRES_PER_NM) return -1.0;
+    double reach_nm = radio_horizon_nm(a.altitude_ft, n.elevation_ft + STATION_ANTENNA_FT);
     if (n.kind == NavaidKind::Localizer) {
         const double radial = geo::bearing_deg(n.position, a.position);
-        if (std::fabs(geo::wrap180(radial - (n.course_deg + 180.0))) > LOCALIZER_SECTOR_DEG) return -1.0;
+        const double off = geo::wrap180(radial - (n.course_deg + 180.0));
+        reach_nm = std::min(reach_nm, localizer_service_range_nm(off, n.range_nm));
+    } else {
+        const double service = n.range_nm > 0 ? n.range_nm : vor_service_range_nm(n.vor_class, a.altitude_ft - n.elevation_ft);
+        reach_nm = std::min(reach_nm, service);
     }
+    if (reach_nm <= 0 || distance > reach_nm * geo::METRES_PER_NM) return -1.0;
     return distance;
 }
 
@@ -48,11 +61,6 @@ void measure_dme(NavSignal& s, const Navaid& n, const AircraftState& a, double h
 
 } // namespace
 
-double line_of_sight_nm(double height_ft)
-{
-    return 1.23 * (std::sqrt(std::max(0.0, height_ft)) + std::sqrt(STATION_ANTENNA_FT));
-}
-
 NavSignal receive_nav(const std::vector<Navaid>& navaids, Khz channel, double selected_course_deg,
                       const AircraftState& aircraft)
 {
@@ -68,18 +76,30 @@ NavSignal receive_nav(const std::vector<Navaid>& navaids, Khz channel, double se
     }
     if (!s.station) return s;
     const Navaid& n = *s.station;
-    s.radial_deg = geo::bearing_deg(n.position, aircraft.position);
+    const double true_radial = geo::bearing_deg(n.position, aircraft.position);
+    // A VOR's radials are magnetic in its own declination, as its selected course is; a localizer's
+    // course is its true approach course.
+    s.radial_deg = geo::magnetic(true_radial, n.declination_deg);
     s.bearing_to_deg = geo::bearing_deg(aircraft.position, n.position);
     // Flying the course towards the station the aircraft sits on the opposite radial (TO); flying it away
-    // from the station, on the course's own radial (FROM). A localizer's course is its approach course.
+    // from the station, on the course's own radial (FROM).
     const bool localizer = n.kind == NavaidKind::Localizer;
+    const double radial = localizer ? true_radial : s.radial_deg;
     const double course = localizer ? n.course_deg : selected_course_deg;
-    const bool to = std::fabs(geo::wrap180(s.radial_deg - course)) > 90.0;
+    const bool to = std::fabs(geo::wrap180(radial - course)) > 90.0;
     s.to_from = to ? 1 : 2;
-    const double off = to ? geo::wrap180(s.radial_deg - course - 180.0) : geo::wrap180(course - s.radial_deg);
-    s.deviation = course_deviation(off, localizer ? LOCALIZER_FULL_SCALE_DEG : VOR_FULL_SCALE_DEG);
+    const double off = to ? geo::wrap180(radial - course - 180.0) : geo::wrap180(course - radial);
+    s.deviation = course_deviation(off, localizer ? n.course_width_deg / 2.0 : VOR_FULL_SCALE_DEG);
     if (n.dme) measure_dme(s, n, aircraft, nearest);
     return s;
+}
+
+double marker_passage_m(int beacon, double height_ft, bool high_sensitivity)
+{
+    if (beacon < 1 || beacon > 3 || height_ft < 0) return 0.0;
+    const MarkerCoverage& c = MARKER_COVERAGE[beacon];
+    if (height_ft > MARKER_CEILING_FACTOR * c.height_ft) return 0.0;
+    return c.length_m * height_ft / c.height_ft * (high_sensitivity ? 2.0 : 1.0);
 }
 
 int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& aircraft, bool high_sensitivity)
@@ -88,11 +108,9 @@ int receive_marker(const std::vector<Navaid>& navaids, const AircraftState& airc
     double nearest = 0.0;
     for (const Navaid& n : navaids) {
         if (n.kind != NavaidKind::Marker) continue;
-        const double height_m = (aircraft.altitude_ft - n.elevation_ft) * geo::METRES_PER_FOOT;
         const double d = geo::distance_m(n.position, aircraft.position);
-        const double radius = (MARKER_RADIUS_ON_GROUND_M + height_m * std::tan(geo::radians(MARKER_CONE_HALF_ANGLE_DEG))) *
-                              (high_sensitivity ? 2.0 : 1.0);
-        if (height_m < 0 || d > radius) continue;
+        const double radius = marker_passage_m(n.marker, aircraft.altitude_ft - n.elevation_ft, high_sensitivity) / 2.0;
+        if (radius <= 0 || d > radius) continue;
         if (!received || d < nearest) {
             received = n.marker;
             nearest = d;

@@ -208,6 +208,8 @@ void Simulation::run_timed_events()
             break;
         }
         case TimedEvent::Kind::Release: release(e.token); break;
+        case TimedEvent::Kind::Airspeed: aircraft_->set_true_airspeed(e.airspeed_kt); break;
+        case TimedEvent::Kind::HoldHeading: aircraft_->hold_heading(e.hold_heading_s); break;
         }
     }
 }
@@ -276,46 +278,65 @@ void Simulation::publish_radios()
     numbers_[token::COM_RECEIVE_BOTH] = com_monitor_ ? 1.0 : 0.0;
 }
 
+namespace {
+
+// The grids on which values reach the gauges (geo::rounded): fine enough for any display, coarse enough
+// that the same flight gives the same figures under every C runtime.
+constexpr double DEGREES_GRID = 1e-6;
+constexpr double FINE_GRID = 1e-6;       // metres, feet, nautical miles
+
+double direction(double true_deg, double variation_deg)
+{
+    return geo::wrap360(geo::rounded(geo::magnetic(true_deg, variation_deg), DEGREES_GRID));
+}
+
+} // namespace
+
 void Simulation::publish_nav(int n, const NavSignal& s)
 {
     const bool one = n == 1;
     const double heading = number(token::HEADING);
-    numbers_[one ? token::NAV1_RADIAL : token::NAV2_RADIAL] = s.station ? s.radial_deg * 180.0 : 0.0;
-    // The receiver gives the bearing relative to the heading; added to the heading it is the bearing to the
-    // station in 0 to 360.
-    numbers_[one ? token::NAV1_BEARING_TERM : token::NAV2_BEARING_TERM] = s.station ? s.bearing_to_deg - heading : 0.0;
+    const double variation = flight_->variation_deg;
+    numbers_[one ? token::NAV1_RADIAL : token::NAV2_RADIAL] =
+        s.station ? geo::wrap360(geo::rounded(s.radial_deg, DEGREES_GRID)) * 180.0 : 0.0;
+    // The receiver gives the bearing relative to the heading; added to the heading it is the magnetic
+    // bearing to the station in 0 to 360.
+    numbers_[one ? token::NAV1_BEARING_TERM : token::NAV2_BEARING_TERM] =
+        s.station ? direction(s.bearing_to_deg, variation) - heading : 0.0;
     integers_[one ? token::NAV1_TO_FROM : token::NAV2_TO_FROM] = s.to_from;
-    numbers_[one ? token::NAV1_DEVIATION : token::NAV2_DEVIATION] = s.deviation;
+    numbers_[one ? token::NAV1_DEVIATION : token::NAV2_DEVIATION] = geo::rounded(s.deviation, FINE_GRID);
     numbers_[one ? token::NAV1_DME_FLAGS : token::NAV2_DME_FLAGS] = s.dme ? 256.0 : 0.0;
-    numbers_[one ? token::NAV1_DME_NM : token::NAV2_DME_NM] = s.dme_nm;
-    numbers_[one ? token::NAV1_DME_SPEED : token::NAV2_DME_SPEED] = s.dme_speed_kt;
+    numbers_[one ? token::NAV1_DME_NM : token::NAV2_DME_NM] = s.dme ? geo::rounded(s.dme_nm, FINE_GRID) : s.dme_nm;
+    numbers_[one ? token::NAV1_DME_SPEED : token::NAV2_DME_SPEED] = s.dme ? geo::rounded(s.dme_speed_kt, FINE_GRID) : s.dme_speed_kt;
 }
 
 void Simulation::publish_flight()
 {
     const AircraftState& a = aircraft_->state();
     const Flight& f = *flight_;
-    numbers_[token::LATITUDE] = a.position.lat * geo::METRES_PER_DEGREE;
-    numbers_[token::LONGITUDE] = a.position.lon * 11930430.0;
+    const double variation = f.variation_deg;
+    numbers_[token::LATITUDE] = geo::rounded(a.position.lat * geo::METRES_PER_DEGREE, FINE_GRID);
+    numbers_[token::LONGITUDE] = geo::rounded(a.position.lon * 11930430.0, FINE_GRID);
     const GpsSolution gps = aircraft_->gps();
     integers_[token::GPS_FLAGS] = gps.has_to_waypoint ? 0 : 64;
-    numbers_[token::GPS_BEARING] = geo::radians(gps.bearing_deg);
-    numbers_[token::GPS_DISTANCE] = gps.distance_m;
+    numbers_[token::GPS_BEARING] = gps.has_to_waypoint ? geo::radians(direction(gps.bearing_deg, variation)) : 0.0;
+    numbers_[token::GPS_DISTANCE] = geo::rounded(gps.distance_m, FINE_GRID);
     // To the millimetre, and an exact zero never negative: on the leg, the last bits of the great-circle
     // arithmetic differ between C runtimes, and a navigator printing -0.0 against 0.0 would show "-00.0"
     // in one and "000.0" in the other for the same flight.
-    numbers_[token::GPS_CROSS_TRACK] = std::round(gps.cross_track_m * 1000.0) / 1000.0 + 0.0;
-    numbers_[token::GPS_DESIRED_TRACK] = geo::radians(gps.desired_track_deg);
-    numbers_[token::GPS_GROUND_SPEED] = a.ground_speed_kt * geo::MPS_PER_KNOT;
-    numbers_[token::HEADING] = a.heading_deg;
+    numbers_[token::GPS_CROSS_TRACK] = geo::rounded(gps.cross_track_m, 1e-3);
+    numbers_[token::GPS_DESIRED_TRACK] = gps.has_to_waypoint ? geo::radians(direction(gps.desired_track_deg, variation)) : 0.0;
+    numbers_[token::GPS_GROUND_SPEED] = geo::rounded(a.ground_speed_kt * geo::MPS_PER_KNOT, FINE_GRID);
+    numbers_[token::HEADING] = direction(a.heading_deg, variation);
     numbers_[token::AIRSPEED] = a.true_airspeed_kt;
     numbers_[token::WIND_SPEED] = wind_.speed_kt;
-    numbers_[token::WIND_DIRECTION] = wind_.from_deg;
+    // Magnetic as the heading: the navigators take the drift from the wind's angle to the heading.
+    numbers_[token::WIND_DIRECTION] = direction(wind_.from_deg, variation);
     const double p = air::static_pressure_hpa(a.altitude_ft, f.qnh_hpa);
-    numbers_[token::INDICATED_ALTITUDE] = air::indicated_altitude_ft(p, number(token::ALTIMETER_SETTING));
-    numbers_[token::PRESSURE_ALTITUDE] = air::indicated_altitude_ft(p, air::STANDARD_HPA) * geo::METRES_PER_FOOT;
-    numbers_[token::VERTICAL_SPEED] = a.vertical_speed_fpm * geo::METRES_PER_FOOT / 60.0 * 256.0;
-    numbers_[token::HEIGHT_ABOVE_GROUND] = (a.altitude_ft - f.terrain_ft) * geo::METRES_PER_FOOT;
+    numbers_[token::INDICATED_ALTITUDE] = geo::rounded(air::indicated_altitude_ft(p, number(token::ALTIMETER_SETTING)), FINE_GRID);
+    numbers_[token::PRESSURE_ALTITUDE] = geo::rounded(air::indicated_altitude_ft(p, air::STANDARD_HPA) * geo::METRES_PER_FOOT, FINE_GRID);
+    numbers_[token::VERTICAL_SPEED] = geo::rounded(a.vertical_speed_fpm * geo::METRES_PER_FOOT / 60.0 * 256.0, FINE_GRID);
+    numbers_[token::HEIGHT_ABOVE_GROUND] = geo::rounded((a.altitude_ft - f.terrain_ft) * geo::METRES_PER_FOOT, FINE_GRID);
     signal1_ = receive_nav(f.navaids, nav1_.active, nav1_.course_deg, a);
     signal2_ = receive_nav(f.navaids, nav2_.active, nav2_.course_deg, a);
     publish_nav(1, signal1_);

@@ -5,6 +5,7 @@
 #include "geo.h"
 #include "panel_picture.h"
 #include "png_file.h"
+#include "radio_range.h"
 #include "tokens.h"
 
 #include <algorithm>
@@ -319,7 +320,8 @@ json Workbench::flight_description()
                                {"dme", n.dme},
                                {"course_deg", n.course_deg},
                                {"marker", n.marker},
-                               {"range_nm", n.range_nm}});
+                               // The map's circle: a VOR's service volume low down, unless it has a range of its own.
+                               {"range_nm", n.kind == NavaidKind::Vor && n.range_nm <= 0 ? vor_service_range_nm(n.vor_class, 0) : n.range_nm}});
     json trail = json::array();
     for (const auto& p : trail_) trail.push_back(json::array({p[0], p[1]}));
     return json{{"name", flight_name_},

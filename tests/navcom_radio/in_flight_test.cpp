@@ -24,15 +24,16 @@ TEST_F(NavcomInFlight, RadialAndDistanceMoveAlongTheRoute)
 {
     EXPECT_TEXT(radio, NAV_ACTIVE_DISPLAY, "115.80");
     fly(120);
-    // Southbound from the station towards Woodside: the station lies behind, on a bearing of about 340, and
-    // the aircraft is on the radial of about 160.
+    // Southbound from the station towards Woodside: the station lies behind, on a magnetic bearing of about
+    // 328 (342 true, less the area's 13.5 E), and the aircraft is on the radial of about 145 (162 true, less
+    // the station's own 17 E).
     ASSERT_FALSE(radio.element(TO_LABEL).hidden) << radio.describe();
-    EXPECT_NEAR(std::atoi(radio.element(BEARING_VALUE).text.c_str()), 342, 10) << radio.describe();
+    EXPECT_NEAR(std::atoi(radio.element(BEARING_VALUE).text.c_str()), 328, 2) << radio.describe();
     panel.click(radio, TF_KEY);
     panel.frames(2);
     ASSERT_FALSE(radio.element(FROM_LABEL).hidden) << radio.describe();
     const int radial = std::atoi(radio.element(BEARING_VALUE).text.c_str());
-    EXPECT_NEAR(radial, 162, 10);
+    EXPECT_NEAR(radial, 145, 2);
 
     for (Hotspot h : {SEL_KEY, OUTER_KNOB_RIGHT, ENT_KEY}) panel.click(radio, h);
     panel.frames(2);

@@ -81,7 +81,7 @@ TEST(FlightFile, BadFilesNameTheLineAndTheKey)
         {text(route, "[radios]\ntransmit = \"com3\"\n"), "test.toml:20: radios.transmit: must be \"com1\" or \"com2\""},
         {text(route, "[[event]]\nat = \"soon\"\npower = false\n"), "test.toml:20: event[1].at: must be a duration"},
         {text(route, "[[event]]\nat = \"1m\"\npower = false\nwind = { from_deg = 1, speed_kt = 2 }\n"),
-         "event[1].at: an event holds exactly one of power, time_jump, wind, hold or release"},
+         "event[1].at: an event holds exactly one of power, time_jump, wind, hold, release, true_airspeed_kt or hold_heading"},
         {text(route, "[radios]\naudio = [\"nav1\", \"com3\"]\n"), "test.toml:20: radios.audio: lists \"nav1\""},
         {text(route, "[radios]\naudio = \"nav1\"\n"), "test.toml:20: radios.audio: must be a list"},
         {text(route, "[radios]\nmarker_sensitivity = \"hi\"\n"), "radios.marker_sensitivity: must be \"low\" or \"high\""},

@@ -1,5 +1,6 @@
 // What the NAV receivers, the DME and the marker receiver make of the aircraft's position.
 #include "flight_text.h"
+#include "radio_range.h"
 #include "receivers.h"
 #include "simulation.h"
 #include "tokens.h"
@@ -106,7 +107,7 @@ TEST(Receivers, RangeGrowsWithHeight)
     EXPECT_EQ(receive_nav(navaids, 113900, 0, at(0, 40, 100)).station, nullptr) << "low down, 40 nm is beyond the horizon";
     EXPECT_NE(receive_nav(navaids, 113900, 0, at(0, 40, 3000)).station, nullptr);
     EXPECT_EQ(receive_nav(navaids, 113900, 0, at(0, 140, 30000)).station, nullptr) << "beyond the service range";
-    EXPECT_LT(line_of_sight_nm(1000), line_of_sight_nm(10000));
+    EXPECT_LT(radio_horizon_nm(1000, 20), radio_horizon_nm(10000, 20));
 }
 
 TEST(Receivers, DmeMeasuresTheSlantDistance)
@@ -178,15 +179,21 @@ TEST(Receivers, MarkerBeaconsOnTheApproach)
     EXPECT_GT(outer_ticks, middle_ticks) << "the outer marker, passed higher, sounds longer";
     EXPECT_GT(middle_ticks, 2 * TICKS_PER_SECOND);
 
-    AircraftState low = at(0, 0, 1000), high = at(0, 0, 5000);
-    low.position = high.position = geo::destination(station, 0, 1000);
+    // An outer marker's cone: 600 m across at 1,300 ft, twice as wide for a sensitive receiver, and nothing
+    // above 3,900 ft.
     Navaid marker = vor();
     marker.kind = NavaidKind::Marker;
-    marker.marker = 3;
-    EXPECT_EQ(receive_marker({marker}, low), 0) << "1000 m off at 1000 ft";
-    EXPECT_EQ(receive_marker({marker}, high), 3) << "1000 m off at 5000 ft";
-    EXPECT_EQ(receive_marker({marker}, low, true), 0) << "1000 m off at 1000 ft, high sensitivity";
-    low.position = geo::destination(station, 0, 600);
-    EXPECT_EQ(receive_marker({marker}, low), 0) << "600 m off at 1000 ft";
-    EXPECT_EQ(receive_marker({marker}, low, true), 3) << "600 m off at 1000 ft, high sensitivity";
+    marker.marker = 1;
+    struct Case { double off_m, altitude_ft; bool high_sensitivity; int heard; };
+    const Case cases[] = {
+        {600, 1000, false, 0}, {600, 1000, true, 0}, {600, 3000, false, 1}, {600, 3000, true, 1},
+        {400, 1000, false, 0}, {400, 1000, true, 1}, {290, 1300, false, 1}, {310, 1300, false, 0},
+        {0, 3800, false, 1},   {0, 4000, false, 0},  {0, 4000, true, 0},
+    };
+    for (const Case& c : cases) {
+        AircraftState a = at(0, 0, c.altitude_ft);
+        a.position = geo::destination(station, 0, c.off_m);
+        EXPECT_EQ(receive_marker({marker}, a, c.high_sensitivity), c.heard)
+            << c.off_m << " m off at " << c.altitude_ft << " ft" << (c.high_sensitivity ? ", high sensitivity" : "");
+    }
 }

@@ -33,7 +33,11 @@ struct ServiceCalls {
     {
         return Panel::calling_ ? &Panel::calling_->module() : nullptr;
     }
-    static std::string caller_name() { return Panel::calling_ ? Panel::calling_->name() : std::string(); }
+    static const std::string& caller_name()
+    {
+        static const std::string none;
+        return Panel::calling_ ? Panel::calling_->name() : none;
+    }
 
     static void GAUGE_CALL lookup_var(MODULE_VAR* var)
     {
@@ -46,7 +50,11 @@ struct ServiceCalls {
     static void GAUGE_CALL trigger_key_event(uint32_t event, uint32_t value)
     {
         if (!Panel::active_) return;
-        Panel::active_->events_.push_back(LoggedEvent{Panel::active_->frame_, caller_name(), event, value});
+        LoggedEvent& e = Panel::active_->events_.next();
+        e.frame = Panel::active_->frame_;
+        e.gauge = caller_name();
+        e.event = event;
+        e.value = value;
         Panel::active_->sim_.queue_event(KeyEvent{event, value});
     }
     static void GAUGE_CALL register_var_by_name(void* var, int32_t var_type, const char* name)
@@ -63,8 +71,11 @@ struct ServiceCalls {
     }
     static void GAUGE_CALL play_sound(const char* file, uint32_t)
     {
-        if (Panel::active_ && file)
-            Panel::active_->sounds_.push_back(LoggedSound{Panel::active_->frame_, caller_name(), file});
+        if (!Panel::active_ || !file) return;
+        LoggedSound& s = Panel::active_->sounds_.next();
+        s.frame = Panel::active_->frame_;
+        s.gauge = caller_name();
+        s.file = file;
     }
 };
 

@@ -6,6 +6,7 @@
 #include "gauge.h"
 #include "named_vars.h"
 #include "panel_config.h"
+#include "recent_log.h"
 #include "simulation.h"
 
 #include <cstdint>
@@ -30,6 +31,10 @@ struct LoggedSound {
     std::string gauge;
     std::string file;
 };
+
+// How many key events and how many sounds the panel keeps: far more than a frame, a script's clicks
+// between two checks or a trace line ever takes, and a few megabytes however long the panel runs.
+constexpr std::size_t LOG_CAPACITY = 65536;
 
 class Panel {
 public:
@@ -80,13 +85,17 @@ public:
     const Simulation& sim() const { return sim_; }
     NamedVars& named_vars() { return names_; }
     const NamedVars& named_vars() const { return names_; }
-    const std::vector<LoggedEvent>& events() const { return events_; }
-    const std::vector<LoggedSound>& sounds() const { return sounds_; }
+    // The latest LOG_CAPACITY key events and sounds, numbered from the first of the run.
+    const RecentLog<LoggedEvent>& events() const { return events_; }
+    const RecentLog<LoggedSound>& sounds() const { return sounds_; }
     // The tokens a gauge has looked up so far, for its variables and its elements' sources.
     const std::set<int32_t>& tokens_read(const Gauge& gauge) const;
 
     // The services table every loaded module's ImportTable points at.
     static PANEL_SERVICES* services();
+    // The gauge whose code runs now (a callback, or a service it called back), or nothing: for tools that
+    // tell a gauge's work from the host's.
+    static const Gauge* calling() { return calling_; }
 
 private:
     friend struct ServiceCalls;
@@ -99,8 +108,8 @@ private:
     std::vector<std::unique_ptr<Gauge>> gauges_;
     std::map<std::string, GaugePlacement> placements_;
     std::vector<PanelWindow> windows_;
-    std::vector<LoggedEvent> events_;
-    std::vector<LoggedSound> sounds_;
+    RecentLog<LoggedEvent> events_{LOG_CAPACITY};
+    RecentLog<LoggedSound> sounds_{LOG_CAPACITY};
     std::map<const Gauge*, std::set<int32_t>> tokens_read_;
     uint64_t frame_ = 0;
 

@@ -18,16 +18,9 @@ inline void append(std::string& out, std::string_view text)
     out.append(text);
 }
 
-// A string value. Text beyond ASCII goes through nlohmann::json itself, so that it is written, or refused
-// as invalid UTF-8, exactly as there.
-inline void append_string(std::string& out, std::string_view s)
+// ASCII text inside a string value, escaped as nlohmann::json escapes it.
+inline void append_escaped(std::string& out, std::string_view s)
 {
-    for (unsigned char c : s)
-        if (c >= 0x80) {
-            out += nlohmann::json(std::string(s)).dump();
-            return;
-        }
-    out += '"';
     for (unsigned char c : s) {
         switch (c) {
         case '"': out += "\\\""; break;
@@ -48,6 +41,19 @@ inline void append_string(std::string& out, std::string_view s)
             }
         }
     }
+}
+
+// A string value. Text beyond ASCII goes through nlohmann::json itself, so that it is written, or refused
+// as invalid UTF-8, exactly as there.
+inline void append_string(std::string& out, std::string_view s)
+{
+    for (unsigned char c : s)
+        if (c >= 0x80) {
+            out += nlohmann::json(std::string(s)).dump();
+            return;
+        }
+    out += '"';
+    append_escaped(out, s);
     out += '"';
 }
 

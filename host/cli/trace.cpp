@@ -46,6 +46,30 @@ std::string utf8_text(const std::string& text)
     return out;
 }
 
+// The same text as a JSON string, appended: what nlohmann::json writes for utf8_text(text), since every
+// character it makes is valid UTF-8.
+void append_windows_1252_string(std::string& out, const std::string& text)
+{
+    out += '"';
+    for (unsigned char byte : text) {
+        if (byte < 0x80) {
+            const char c = static_cast<char>(byte);
+            json_text::append_escaped(out, std::string_view(&c, 1));
+            continue;
+        }
+        const char32_t c = draw::windows_1252_to_unicode(byte);
+        if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    out += '"';
+}
+
 } // namespace
 
 // Binary: the same trace, byte for byte, from the Windows host as from the native one.
@@ -123,7 +147,7 @@ void TraceRecorder::Element::refresh(const ElementView& v)
     if (v.kind == ElementKind::String) {
         json += ',';
         append_key(json, "text");
-        append_string(json, utf8_text(v.text));
+        append_windows_1252_string(json, v.text);
     }
     json += '}';
 }

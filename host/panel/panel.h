@@ -15,26 +15,29 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host {
 
+// A logged entry names its gauge as the panel keeps the name: for the whole life of the panel, even after
+// the gauge was unloaded.
 struct LoggedEvent {
     uint64_t frame;
-    std::string gauge;
+    std::string_view gauge;
     uint32_t event;
     uint32_t value;
 };
 
 struct LoggedSound {
     uint64_t frame;
-    std::string gauge;
+    std::string_view gauge;
     std::string file;
 };
 
 // How many key events and how many sounds the panel keeps: far more than a frame, a script's clicks
 // between two checks or a trace line ever takes, and a few megabytes however long the panel runs.
-constexpr std::size_t LOG_CAPACITY = 65536;
+constexpr std::size_t LOG_CAPACITY = 16384;
 
 class Panel {
 public:
@@ -110,7 +113,15 @@ private:
     std::vector<PanelWindow> windows_;
     RecentLog<LoggedEvent> events_{LOG_CAPACITY};
     RecentLog<LoggedSound> sounds_{LOG_CAPACITY};
-    std::map<const Gauge*, std::set<int32_t>> tokens_read_;
+    // The tokens each gauge has read; a read is looked up every frame, so each gauge also keeps the small
+    // token numbers it has read as bits, checked before the set.
+    struct TokensRead {
+        std::set<int32_t> tokens;
+        std::vector<bool> small;
+    };
+    std::map<const Gauge*, TokensRead> tokens_read_;
+    static TokensRead* reading_;   // the calling gauge's
+    std::set<std::string, std::less<>> gauge_names_;   // of every gauge ever added, for the logs
     uint64_t frame_ = 0;
 
     // The panel and gauge a module is calling from: set around every call into a gauge.

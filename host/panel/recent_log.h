@@ -14,7 +14,9 @@ namespace host {
 template <class Entry>
 class RecentLog {
 public:
-    explicit RecentLog(std::size_t capacity) : capacity_(capacity ? capacity : 1) {}
+    // The ring's storage is taken at once (the memory itself only as entries fill it): logging then
+    // never reallocates.
+    explicit RecentLog(std::size_t capacity) : capacity_(capacity ? capacity : 1) { ring_.reserve(capacity_); }
 
     // Number of entries ever logged: one past the number of the latest.
     std::size_t size() const { return count_; }

@@ -211,12 +211,12 @@ void Workbench::log_locked()
     sounds_seen_ = std::max(sounds_seen_, panel_.sounds().first());
     for (; events_seen_ < panel_.events().size(); ++events_seen_) {
         const LoggedEvent& e = panel_.events()[events_seen_];
-        add("event", e.gauge, std::to_string(e.event), e.value);
+        add("event", std::string(e.gauge), std::to_string(e.event), e.value);
     }
     for (; sounds_seen_ < panel_.sounds().size(); ++sounds_seen_) {
         const LoggedSound& s = panel_.sounds()[sounds_seen_];
-        add("sound", s.gauge, s.file, 0);
-        sounds_.push_back(Sound{++sound_seq_, s.gauge, s.file});
+        add("sound", std::string(s.gauge), s.file, 0);
+        sounds_.push_back(Sound{++sound_seq_, std::string(s.gauge), s.file});
         if (sounds_.size() > SOUND_CAPACITY) sounds_.pop_front();
     }
     auto vars = panel_.named_vars().published();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "element_chain.h"
+#include "fixed_text.h"
 #include "gauge_abi.h"
 #include "host_services.h"
 #include "truncate.h"
@@ -67,14 +68,36 @@ int32_t reset_done = 0;
     else element.image_flags &= ~IMAGE_HIDDEN;
 }
 
-// Formats a display's text into the host's buffer, never past its capacity.
+// Formats a display's text into the host's buffer, never past its capacity. A text of one fixed-notation
+// number is written without printf (fixed_text.h), byte for byte the same.
 [[maybe_unused]] [[gnu::format(printf, 2, 3)]] void write_text(ELEMENT_STRING* element, const char* format, ...)
 {
     if (element->string == nullptr || element->max_string_length == 0) return;
     va_list args;
     va_start(args, format);
+    FixedFormat fixed;
+    int length = 0;
+    if (parse_fixed_format(format, fixed)) {
+        va_list number;
+        va_copy(number, args);
+        const double value = va_arg(number, double);
+        va_end(number);
+        if (fixed_text(element->string, element->max_string_length, fixed, value, length)) {
+            va_end(args);
+            return;
+        }
+    }
     std::vsnprintf(element->string, element->max_string_length, format, args);
     va_end(args);
+}
+
+// snprintf of one number, through fixed_text where the format allows.
+[[maybe_unused]] int format_number(char* out, size_t capacity, const char* format, double value)
+{
+    FixedFormat fixed;
+    int length = 0;
+    if (parse_fixed_format(format, fixed) && fixed_text(out, capacity, fixed, value, length)) return length;
+    return std::snprintf(out, capacity, format, value);
 }
 
 // A fixed label printed with its element's own value far to the right in a 200-character field, so that
@@ -84,12 +107,20 @@ int32_t reset_done = 0;
 {
     if (element->string == nullptr || element->max_string_length == 0) return;
     char number[256];
-    int n = std::snprintf(number, sizeof number, number_format, value);
-    size_t need = std::strlen(label) + (n > 0 ? static_cast<size_t>(n) : 0) + 1;
+    const int n = format_number(number, sizeof number, number_format, value);
+    const size_t label_length = std::strlen(label);
+    const size_t need = label_length + (n > 0 ? static_cast<size_t>(n) : 0) + 1;
+    // As snprintf "%s%s" and "%s" would write them, cut to the buffer.
+    const auto write = [&](const char* text, size_t length, size_t at) {
+        const size_t room = element->max_string_length - 1 - at;
+        const size_t k = length < room ? length : room;
+        std::memcpy(element->string + at, text, k);
+        return at + k;
+    };
+    size_t at = write(label, label_length, 0);
     if (n >= 0 && static_cast<size_t>(n) < sizeof number && need <= element->max_string_length)
-        std::snprintf(element->string, element->max_string_length, "%s%s", label, number);
-    else
-        std::snprintf(element->string, element->max_string_length, "%s", label);
+        at = write(number, static_cast<size_t>(n), at);
+    element->string[at] = '\0';
 }
 
 // ---- Table builders -----------------------------------------------------------------------------------

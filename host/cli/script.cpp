@@ -8,7 +8,9 @@
 #include "tokens.h"
 #include "trace.h"
 
+#include <algorithm>
 #include <cmath>
+#include <deque>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -503,17 +505,28 @@ private:
         }
     }
 
+    // Which of a log's entries an expectation took already: flags for entries `first` on.
+    struct Checked {
+        size_t first = 0;
+        std::deque<bool> flags;
+    };
+
     // Every event and sound is checked once: a panel-wide expectation takes all not yet checked, a gauge's
-    // expectation those of that gauge.
+    // expectation those of that gauge. Only what the panel's log still holds can be checked.
     template <class Logged, class Value>
-    std::vector<Value> take(const std::vector<Logged>& log, std::vector<bool>& checked, const std::string& gauge,
+    std::vector<Value> take(const RecentLog<Logged>& log, Checked& checked, const std::string& gauge,
                             Value (*value)(const Logged&))
     {
-        checked.resize(log.size(), false);
+        while (!checked.flags.empty() && (checked.first < log.first() || checked.flags.front())) {
+            checked.flags.pop_front();
+            ++checked.first;
+        }
+        if (checked.flags.empty()) checked.first = std::max(checked.first, log.first());
+        checked.flags.resize(log.size() - checked.first, false);
         std::vector<Value> got;
-        for (size_t i = 0; i < log.size(); ++i)
-            if (!checked[i] && (gauge.empty() || log[i].gauge == gauge)) {
-                checked[i] = true;
+        for (size_t i = checked.first; i < log.size(); ++i)
+            if (!checked.flags[i - checked.first] && (gauge.empty() || log[i].gauge == gauge)) {
+                checked.flags[i - checked.first] = true;
                 got.push_back(value(log[i]));
             }
         return got;
@@ -605,8 +618,8 @@ private:
     Panel& panel_;
     const ScriptOptions& options_;
     std::vector<fs::path> dirs_;
-    std::vector<bool> events_checked_;
-    std::vector<bool> sounds_checked_;
+    Checked events_checked_;
+    Checked sounds_checked_;
     int failures_ = 0;
 };
 

@@ -38,6 +38,13 @@ public:
     // The value of the name's first publisher in panel order, or nothing when the name is not published.
     std::optional<int32_t> read(const std::string& name) const;
     std::vector<std::pair<std::string, int32_t>> published() const;
+    // The same names and values in the same order, handed to `visit(name, value)` one by one.
+    template <class Visit>
+    void each_published(Visit&& visit) const
+    {
+        for (const auto& entry : entries_)
+            if (auto v = read(entry.first)) visit(entry.first, *v);
+    }
 
 private:
     struct Entry {

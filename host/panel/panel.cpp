@@ -7,46 +7,70 @@ namespace host {
 
 Panel* Panel::active_ = nullptr;
 Gauge* Panel::calling_ = nullptr;
+Panel::TokensRead* Panel::reading_ = nullptr;
 
 // Marks the panel and gauge on whose behalf a module runs, for the services it calls back.
 class Panel::Scope {
 public:
-    Scope(Panel* panel, Gauge* gauge) : panel_(active_), gauge_(calling_)
+    Scope(Panel* panel, Gauge* gauge) : panel_(active_), gauge_(calling_), reading_(Panel::reading_)
     {
         active_ = panel;
         calling_ = gauge;
+        Panel::reading_ = panel && gauge ? &panel->tokens_read_[gauge] : nullptr;
     }
     ~Scope()
     {
         active_ = panel_;
         calling_ = gauge_;
+        Panel::reading_ = reading_;
     }
 
 private:
     Panel* panel_;
     Gauge* gauge_;
+    TokensRead* reading_;
 };
 
 // The services as plain functions for the table; each finds the panel the call belongs to.
 struct ServiceCalls {
+    static void note_read(Panel::TokensRead& read, int32_t token)
+    {
+        constexpr int32_t SMALL = 4096;
+        if (token > 0 && token < SMALL) {
+            if (read.small.empty()) read.small.resize(SMALL);
+            if (read.small[token]) return;
+            read.small[token] = true;
+        }
+        read.tokens.insert(token);
+    }
+
     static const void* caller_module()
     {
         return Panel::calling_ ? &Panel::calling_->module() : nullptr;
     }
-    static std::string caller_name() { return Panel::calling_ ? Panel::calling_->name() : std::string(); }
+    static std::string_view caller_name()
+    {
+        if (!Panel::calling_) return {};
+        auto it = Panel::active_->gauge_names_.find(Panel::calling_->name());
+        return it == Panel::active_->gauge_names_.end() ? std::string_view() : std::string_view(*it);
+    }
 
     static void GAUGE_CALL lookup_var(MODULE_VAR* var)
     {
         if (Panel::active_ && var) {
             var->var_old = var->var_value;
             var->var_value = Panel::active_->sim_.value(var->id);
-            if (Panel::calling_ && var->id) Panel::active_->tokens_read_[Panel::calling_].insert(var->id);
+            if (Panel::reading_ && var->id) note_read(*Panel::reading_, var->id);
         }
     }
     static void GAUGE_CALL trigger_key_event(uint32_t event, uint32_t value)
     {
         if (!Panel::active_) return;
-        Panel::active_->events_.push_back(LoggedEvent{Panel::active_->frame_, caller_name(), event, value});
+        LoggedEvent& e = Panel::active_->events_.next();
+        e.frame = Panel::active_->frame_;
+        e.gauge = caller_name();
+        e.event = event;
+        e.value = value;
         Panel::active_->sim_.queue_event(KeyEvent{event, value});
     }
     static void GAUGE_CALL register_var_by_name(void* var, int32_t var_type, const char* name)
@@ -63,8 +87,11 @@ struct ServiceCalls {
     }
     static void GAUGE_CALL play_sound(const char* file, uint32_t)
     {
-        if (Panel::active_ && file)
-            Panel::active_->sounds_.push_back(LoggedSound{Panel::active_->frame_, caller_name(), file});
+        if (!Panel::active_ || !file) return;
+        LoggedSound& s = Panel::active_->sounds_.next();
+        s.frame = Panel::active_->frame_;
+        s.gauge = caller_name();
+        s.file = file;
     }
 };
 
@@ -111,6 +138,7 @@ Gauge& Panel::add(const std::filesystem::path& module, uint32_t text_capacity)
         throw std::runtime_error(module.filename().string() + ": gauge " + loaded->gauge_name() +
                                  " is already on the panel");
     gauges_.push_back(std::make_unique<Gauge>(std::move(loaded), text_capacity));
+    gauge_names_.insert(gauges_.back()->name());
     return *gauges_.back();
 }
 
@@ -152,7 +180,7 @@ const std::set<int32_t>& Panel::tokens_read(const Gauge& gauge) const
 {
     static const std::set<int32_t> none;
     auto it = tokens_read_.find(&gauge);
-    return it == tokens_read_.end() ? none : it->second;
+    return it == tokens_read_.end() ? none : it->second.tokens;
 }
 
 Gauge* Panel::find(const std::string& gauge_name)

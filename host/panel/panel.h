@@ -6,6 +6,7 @@
 #include "gauge.h"
 #include "named_vars.h"
 #include "panel_config.h"
+#include "recent_log.h"
 #include "simulation.h"
 
 #include <cstdint>
@@ -14,22 +15,29 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host {
 
+// A logged entry names its gauge as the panel keeps the name: for the whole life of the panel, even after
+// the gauge was unloaded.
 struct LoggedEvent {
     uint64_t frame;
-    std::string gauge;
+    std::string_view gauge;
     uint32_t event;
     uint32_t value;
 };
 
 struct LoggedSound {
     uint64_t frame;
-    std::string gauge;
+    std::string_view gauge;
     std::string file;
 };
+
+// How many key events and how many sounds the panel keeps: far more than a frame, a script's clicks
+// between two checks or a trace line ever takes, and a few megabytes however long the panel runs.
+constexpr std::size_t LOG_CAPACITY = 16384;
 
 class Panel {
 public:
@@ -80,13 +88,17 @@ public:
     const Simulation& sim() const { return sim_; }
     NamedVars& named_vars() { return names_; }
     const NamedVars& named_vars() const { return names_; }
-    const std::vector<LoggedEvent>& events() const { return events_; }
-    const std::vector<LoggedSound>& sounds() const { return sounds_; }
+    // The latest LOG_CAPACITY key events and sounds, numbered from the first of the run.
+    const RecentLog<LoggedEvent>& events() const { return events_; }
+    const RecentLog<LoggedSound>& sounds() const { return sounds_; }
     // The tokens a gauge has looked up so far, for its variables and its elements' sources.
     const std::set<int32_t>& tokens_read(const Gauge& gauge) const;
 
     // The services table every loaded module's ImportTable points at.
     static PANEL_SERVICES* services();
+    // The gauge whose code runs now (a callback, or a service it called back), or nothing: for tools that
+    // tell a gauge's work from the host's.
+    static const Gauge* calling() { return calling_; }
 
 private:
     friend struct ServiceCalls;
@@ -99,9 +111,17 @@ private:
     std::vector<std::unique_ptr<Gauge>> gauges_;
     std::map<std::string, GaugePlacement> placements_;
     std::vector<PanelWindow> windows_;
-    std::vector<LoggedEvent> events_;
-    std::vector<LoggedSound> sounds_;
-    std::map<const Gauge*, std::set<int32_t>> tokens_read_;
+    RecentLog<LoggedEvent> events_{LOG_CAPACITY};
+    RecentLog<LoggedSound> sounds_{LOG_CAPACITY};
+    // The tokens each gauge has read; a read is looked up every frame, so each gauge also keeps the small
+    // token numbers it has read as bits, checked before the set.
+    struct TokensRead {
+        std::set<int32_t> tokens;
+        std::vector<bool> small;
+    };
+    std::map<const Gauge*, TokensRead> tokens_read_;
+    static TokensRead* reading_;   // the calling gauge's
+    std::set<std::string, std::less<>> gauge_names_;   // of every gauge ever added, for the logs
     uint64_t frame_ = 0;
 
     // The panel and gauge a module is calling from: set around every call into a gauge.

@@ -10,11 +10,19 @@ namespace host {
 
 void Simulation::perform_pending_events()
 {
-    while (!pending_.empty()) {
-        KeyEvent e = pending_.front();
-        pending_.pop_front();
-        perform(e);
+    // Kept in a vector whose storage stays from frame to frame; an event performed may queue another, and
+    // one that fails is gone all the same, with those before it.
+    size_t i = 0;
+    try {
+        for (; i < pending_.size(); ++i) {
+            const KeyEvent e = pending_[i];
+            perform(e);
+        }
+    } catch (...) {
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(i + 1));
+        throw;
     }
+    pending_.clear();
 }
 
 void Simulation::perform(KeyEvent e)

@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -109,7 +110,7 @@ private:
     std::map<int32_t, double> numbers_;
     std::map<int32_t, int32_t> integers_;
     std::map<int32_t, VAR_VALUE> held_;
-    std::deque<KeyEvent> pending_;
+    std::vector<KeyEvent> pending_;
     SimClock clock_;
     ComReceiver com1_, com2_;
     NavTuning nav1_, nav2_;

@@ -208,14 +208,16 @@ void Workbench::log_locked()
         if (log_.size() > LOG_CAPACITY) log_.pop_front();
         logged = true;
     };
+    events_seen_ = std::max(events_seen_, panel_.events().first());
+    sounds_seen_ = std::max(sounds_seen_, panel_.sounds().first());
     for (; events_seen_ < panel_.events().size(); ++events_seen_) {
         const LoggedEvent& e = panel_.events()[events_seen_];
-        add("event", e.gauge, std::to_string(e.event), e.value);
+        add("event", std::string(e.gauge), std::to_string(e.event), e.value);
     }
     for (; sounds_seen_ < panel_.sounds().size(); ++sounds_seen_) {
         const LoggedSound& s = panel_.sounds()[sounds_seen_];
-        add("sound", s.gauge, s.file, 0);
-        sounds_.push_back(Sound{++sound_seq_, s.gauge, s.file});
+        add("sound", std::string(s.gauge), s.file, 0);
+        sounds_.push_back(Sound{++sound_seq_, std::string(s.gauge), s.file});
         if (sounds_.size() > SOUND_CAPACITY) sounds_.pop_front();
     }
     auto vars = panel_.named_vars().published();
@@ -437,7 +439,7 @@ std::string Workbench::picture_png(const std::string& gauge, int scale, uint64_t
     std::lock_guard draw_lock(draw_mutex_);
     auto& cached = picture->png[scale];
     if (cached.first == version && !cached.second.empty()) return cached.second;
-    const draw::Image face = picture->compositor->compose(elements);
+    const draw::Image& face = picture->compositor->update(elements);
     // A gauge placed at its faceplate's own size only needs its pixels repeated.
     const bool own_size = picture->width == face.width() && picture->height == face.height();
     cached = {version, draw::encode_png(own_size ? draw::scaled(face, scale)

@@ -3,6 +3,8 @@
 // the deviation from it with its alert.
 #pragma once
 
+#include "../com_radio/bcd_frequency.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,10 +20,7 @@ constexpr uint32_t BLACK      = 0x000000;
 // printed with four places. 0x0021 shows 0021; a digit above 9 shows as two (0xA000 shows 10000).
 double code_number(int32_t code)
 {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%d%d%d%d", (code >> 12) & 0xF, (code >> 8) & 0xF, (code >> 4) & 0xF,
-                  code & 0xF);
-    return std::atof(digits);
+    return bcd_printed_number(code);
 }
 
 // Altitudes are shown in whole hundreds of feet, computed in single precision and rounded to the nearest

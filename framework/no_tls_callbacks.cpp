@@ -7,6 +7,10 @@
 // asks for the callback below only to run thread-local constructors, and skips it when it is null; defining
 // it here keeps the runtime's TLS support, and with it the TLS directory, out of the module.
 
+#if defined(_WIN64)
+typedef void (*tls_callback)(void* module, unsigned long reason, void* reserved);
+#else
 typedef void(__stdcall* tls_callback)(void* module, unsigned long reason, void* reserved);
+#endif
 
 extern "C" const tls_callback __dyn_tls_init_callback = nullptr;

@@ -40,7 +40,8 @@ command -v qemu-i386 >/dev/null || missing "qemu-i386 is not installed (Debian p
 : "${GAUGE_WINE32_LOADER:?GAUGE_WINE32_LOADER must name the loader folder}"
 export WINEPREFIX WINEARCH=win32 WINESERVER=$server
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# No debugger either: a program that crashes ends at once, where winedbg would wait for ever without a console.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 # Wine finds its libraries and data relative to its loader: lib/wine/wine beside lib/i386-linux-gnu and
 # share/wine, as in /usr.
@@ -68,10 +69,12 @@ case "${1:-}" in
     # wineboot's exit status says little (some of its helper processes crash on the way, and it may be
     # killed when it is done): the prefix counts as made when its registry and system folder are there.
     rm -rf "$WINEPREFIX"
-    timeout 400 "$bin/wine-preloader" "$bin/wine" wineboot --init
+    timeout 300 "$bin/wine-preloader" "$bin/wine" wineboot --init
     echo "wineboot: exit status $?"
-    # The server wineboot started ends with its last process; then the one that stays for the run starts.
-    timeout 120 "$server" -w
+    # The server wineboot started, and every process still attached to it, end here (the server writes the
+    # registry as it goes); then the one that stays for the run starts.
+    "$server" -k 2>/dev/null
+    timeout 60 "$server" -w
     for made in system.reg user.reg drive_c/windows/system32/kernel32.dll drive_c/windows/system32/msvcrt.dll \
         drive_c/windows/system32/winmm.dll; do
         [ -f "$WINEPREFIX/$made" ] || { echo "FAILED: wineboot did not make $made"; exit 1; }

@@ -33,7 +33,10 @@ run)
     crash=$(tr -d '\r' <"$out/windows.err" | grep -aE 'uncaught target signal|Unhandled (page fault|exception)|client error' | head -1)
     [ -z "$crash" ] || differ "panelhost.exe crashed: $crash"
     echo "native panelhost: exit status $native_status; panelhost.exe under Wine: exit status $windows_status"
-    [ $native_status -eq $windows_status ] ||
+    # Under the qemu emulator (GAUGE_WINE_STATUS_UNRELIABLE=1, as the 32-bit runs set it) a program that has
+    # printed and written everything may still be killed on its way out: there the output and the trace,
+    # which carry every result of the script, decide alone.
+    [ $native_status -eq $windows_status ] || [ "${GAUGE_WINE_STATUS_UNRELIABLE:-0}" = 1 ] ||
         differ "exit status differs; panelhost.exe said: $(tr -d '\r' < "$out/windows.err")"
     if [ $native_status -eq 2 ]; then
         # A script that cannot run stops before its first frame; both hosts must name the same line of it.
@@ -63,7 +66,8 @@ inspect)
     status=$?
     [ $status -eq 77 ] && { cat "$out/windows.out"; exit 77; }
     tr -d '\r' <"$out/windows.out" >"$out/windows.lf.out"
-    [ $status -eq 0 ] || differ "panelhost.exe inspect failed: $(cat "$out/windows.lf.out")"
+    [ $status -eq 0 ] || [ "${GAUGE_WINE_STATUS_UNRELIABLE:-0}" = 1 ] ||
+        differ "panelhost.exe inspect failed: $(cat "$out/windows.lf.out")"
     cmp -s "$out/native.out" "$out/windows.lf.out" ||
         differ "inspect differs" "$out/native.out" "$out/windows.lf.out"
     sed -n '/^bitmaps:/,$p' "$out/native.out"

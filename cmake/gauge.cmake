@@ -59,6 +59,18 @@ function(add_gauge_module name source)
         target_link_libraries(${name} PRIVATE winmm)
         # What ships carries no symbol table: a fifth of the size.
         target_link_options(${name} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+        # No thread-local storage directory (framework/no_tls_callbacks.cpp).
+        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/framework/no_tls_callbacks.cpp)
+        # A base address of its own, derived from the name, and the relocations to load anywhere else: the
+        # simulator loads a dozen gauges into one process.
+        target_link_options(${name} PRIVATE -Wl,--enable-auto-image-base -Wl,--dynamicbase)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            # Header versions the loaders of the simulator's time accept: 4.0 is the newest every one of
+            # them takes (a newer one is refused as "not a valid Win32 application"), and a GUI DLL, as the
+            # simulator itself is.
+            target_link_options(${name} PRIVATE -Wl,--subsystem,windows:4.0
+                -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+        endif()
         # Deferred calls expand their arguments when they run: the name goes in as written now.
         cmake_language(EVAL CODE
             "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]] CALL _gauge_link_bitmaps [[${name}]])")

@@ -217,3 +217,8 @@ struct PANEL_SERVICES {
     void (GAUGE_CALL* play_sound)(const char* file, uint32_t flags);
 };
 constexpr uint32_t PANEL_SERVICES_VERSION = 1;
+
+// In the 32-bit Windows build, every record's size and field offsets are checked as the simulator reads them.
+#if defined(_WIN32) && !defined(_WIN64)
+#include "record_layout_32.h"
+#endif

@@ -7,6 +7,8 @@
 #   - the import table: system DLLs only (KERNEL32, msvcrt, WINMM), and nothing from WINMM but PlaySoundA;
 #     no call that starts a thread, locks, or allocates beyond the toolchain's startup code
 #   - the BITMAP resources: exactly the given resource numbers (none when none are given)
+#   - the header as the loader needs it: image base, relocations, no TLS directory, and in the 32-bit build
+#     the subsystem and OS versions
 # Prints the export and import tables as objdump prints them.
 set -u
 objdump=$1 arch=$2 module=$3
@@ -63,6 +65,28 @@ forbidden=$(awk '/^\tDLL Name: /{next} /^\t[0-9a-f]+\t/ {print $NF}' <<<"$import
     sort -u | tr '\n' ' ')
 [ -z "$forbidden" ] || fail "imports thread or heap calls: $forbidden"
 
+# What the loader needs of the header. A base address of its own, 64 KiB aligned, the whole image below the
+# top of the user address space, and its base relocations kept: gauges share one process and some must move.
+# No thread-local storage directory, so no TLS callbacks (framework/no_tls_callbacks.cpp). In the 32-bit
+# build, the subsystem and OS versions 4.0 of a GUI DLL, which every Windows of the simulator's time accepts.
+field() { awk -v name="$1" '$1 == name {print $2; exit}' <<<"$private"; }
+image_base=$((16#$(field ImageBase))) image_size=$((16#$(field SizeOfImage)))
+[ $((image_base % 0x10000)) -eq 0 ] || fail "image base $(printf 0x%x $image_base) is not 64 KiB aligned"
+if [ "$arch" = i686 ]; then
+    [ $image_base -ge $((0x400000)) ] && [ $((image_base + image_size)) -le $((0x7ffe0000)) ] ||
+        fail "image $(printf 0x%x $image_base) + $(printf 0x%x $image_size) lies outside 0x400000 to 0x7ffe0000"
+fi
+grep -qx $'\trelocations stripped' <<<"$flags" && fail "its base relocations are stripped"
+directory() { awk -v entry="$1" '$1 == "Entry" && $2 == entry {print $4; exit}' <<<"$private"; }
+[ $((16#$(directory 5))) -gt 0 ] || fail "no base relocations: it loads at $(printf 0x%x $image_base) or not at all"
+[ $((16#$(directory 9))) -eq 0 ] || fail "it has a thread-local storage directory (TLS callbacks)"
+if [ "$arch" = i686 ]; then
+    versions="$(field Subsystem) $(field MajorSubsystemVersion).$(field MinorSubsystemVersion)"
+    versions+=" $(field MajorOSystemVersion).$(field MinorOSystemVersion)"
+    [ "$versions" = "00000002 4.0 4.0" ] ||
+        fail "subsystem, subsystem version, OS version '$versions', expected '00000002 4.0 4.0' (Windows GUI 4.0, 4.0)"
+fi
+
 # Resource directory: type entries two blanks deeper than the table, name entries two more.
 bitmaps=$(sed -n '/^The .rsrc Resource Directory section/,/Resources start at/p' <<<"$private" |
     awk 'match($0, /^[0-9a-f]+ +Entry: ID: 0x/) {
@@ -76,6 +100,7 @@ bitmaps=$(sed -n '/^The .rsrc Resource Directory section/,/Resources start at/p'
 
 [ $failures -eq 0 ] || exit 1
 echo "$module: $format, machine 0x$coff_machine, a DLL; BITMAP resources: ${bitmaps:-none}"
+echo "image base $(printf 0x%x $image_base), $(printf 0x%x $image_size) bytes, relocated, no TLS directory"
 echo "$exports"
 echo "$imports" | grep -E $'^\tDLL Name: |^\t[0-9a-f]+\t'
 exit 0

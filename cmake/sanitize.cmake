@@ -20,6 +20,7 @@ if(GAUGE_FUZZ)
         message(FATAL_ERROR "GAUGE_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
     endif()
     # Every program linked with the sanitizers' runtime, as the host's code it links is built with them
-    # (tests/fuzz); a module, built without, takes nothing from it.
-    add_link_options(${GAUGE_SANITIZER_FLAGS})
+    # (tests/fuzz); the modules, built without, are linked as ever.
+    list(JOIN GAUGE_SANITIZER_FLAGS " " flags)
+    string(APPEND CMAKE_EXE_LINKER_FLAGS " ${flags}")
 endif()

@@ -259,7 +259,7 @@ void parse_set(const Line& l, ScriptCommand& c)
     try {
         Simulation::check_set(c.token, c.value);
     } catch (const std::invalid_argument& e) {
-        l.fail(std::string("set ") + l[1] + " " + l[2] + ": " + e.what());
+        l.fail(e.what());
     }
 }
 

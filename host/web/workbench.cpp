@@ -221,7 +221,7 @@ void Workbench::log_locked()
     auto vars = panel_.named_vars().published();
     if (vars != vars_seen_) {
         for (const auto& [name, value] : vars) {
-            auto old = std::find_if(vars_seen_.begin(), vars_seen_.end(), [&](auto& v) { return v.first == name; });
+            auto old = std::find_if(vars_seen_.begin(), vars_seen_.end(), [&name = name](auto& v) { return v.first == name; });
             if (old == vars_seen_.end() || old->second != value) add("var", "", name, value);
         }
         vars_seen_ = std::move(vars);

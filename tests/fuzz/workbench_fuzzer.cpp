@@ -24,6 +24,13 @@ struct Bench {
     std::thread serving{[this] { server.run(); }};
     httplib::Client client{host::web::LOOPBACK, port};
 
+    Bench()
+    {
+        // One connection for every request, each sent at once.
+        client.set_keep_alive(true);
+        client.set_tcp_nodelay(true);
+    }
+
     static host::web::WorkbenchSetup setup()
     {
         host::web::WorkbenchSetup s;

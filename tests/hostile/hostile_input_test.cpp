@@ -73,8 +73,8 @@ TEST(HostileScript, CountsDurationsNumbersAndValuesAreCheckedAsTheScriptIsRead)
             {"click COM1_Corvane_QT3 at 2 -4294967306", "'-4294967306' is out of range (y)"},
             {"expect COM1_Corvane_QT3 element 4294967298 shown", "'4294967298' is out of range (element)"},
             // Values `set` could never take stop the script before any line runs.
-            {"tick\nset 604 1e300", "h.script:2: set 604 1e300: token 604 is the simulation time"},
-            {"set 617 1e300", "set 617 1e300: token 617 holds an integer"},
+            {"tick\nset 604 1e300", "h.script:2: token 604 is the simulation time"},
+            {"set 617 1e300", "h.script:1: token 617 holds an integer"},
             {"set 617 0x1999", "0x1999 is not a COM channel"},
             {"set 38 0x1288", "0x1288 is not a squawk code"},
             {"set 354 7", "token 354 is the marker beacon received"},

@@ -175,13 +175,17 @@ private:
             g.width = integer(fields[3], "width");
             if (g.width <= 0) fail("the width must be positive");
             g.width = pixels(fields[3], "width", 1);
-            if (g.x + g.width <= 0) fail("the gauge lies wholly left of its window (x " + std::to_string(g.x) + ", width " + std::to_string(g.width) + ")");
+            if (g.x + g.width <= 0)
+                fail("the gauge lies wholly left of its window (x " + std::to_string(g.x) + ", width " +
+                     std::to_string(g.width) + ")");
         }
         if (fields.size() > 4) {
             g.height = integer(fields[4], "height");
             if (*g.height <= 0) fail("the height must be positive");
             g.height = pixels(fields[4], "height", 1);
-            if (g.y + *g.height <= 0) fail("the gauge lies wholly above its window (y " + std::to_string(g.y) + ", height " + std::to_string(*g.height) + ")");
+            if (g.y + *g.height <= 0)
+                fail("the gauge lies wholly above its window (y " + std::to_string(g.y) + ", height " +
+                     std::to_string(*g.height) + ")");
         }
         g.window = window_;
         g.line = line_;

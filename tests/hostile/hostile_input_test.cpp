@@ -1,6 +1,7 @@
 // Input written to break the host: a script, panel.cfg or flight file line that would hang it, wrap a number,
 // reach outside the module folders or feed undefined behaviour is refused as the file is read, naming the
 // file, the line and the problem; files that are folders, devices or cut short end in a message.
+#include "bitmap_source.h"
 #include "flight_file.h"
 #include "image.h"
 #include "module_file.h"
@@ -160,6 +161,11 @@ TEST(HostileFiles, FoldersAndEndlessFilesAreRefusedByEveryReader)
             EXPECT_EQ(problem_of([&] { read("/dev/zero"); }), "/dev/zero: larger than 16 MiB: not a "s + what);
         EXPECT_EQ(problem_of([&] { read(scratch.dir / "none"); }), (scratch.dir / "none").string() + ": no such " + what);
     }
+    // A faceplate bitmap that is a folder: named, not a stream's error.
+    fs::create_directory(scratch.dir / "12.bmp");
+    EXPECT_EQ(problem_of([&] { host::BitmapFolder(scratch.dir).bitmap(12); }),
+              (scratch.dir / "12.bmp").string() + ": is a folder, not a bitmap");
+    EXPECT_FALSE(host::BitmapFolder(scratch.dir).bitmap(13)) << "a missing bitmap is no error here";
 }
 
 TEST(HostileModule, ACutShortModuleIsRefusedBeforeTheLoaderMapsIt)

@@ -19,7 +19,7 @@ public:
 
     [[noreturn]] void fail(const std::string& problem) const
     {
-        throw std::runtime_error(file_ + ": not a complete module: " + problem);
+        throw std::runtime_error(file_ + ": cannot load module (" + problem + ")");
     }
 
     std::size_t size() const { return bytes_.size(); }
@@ -27,10 +27,11 @@ public:
     // `count` items of `size` bytes at `at` must lie inside the file.
     void need(uint64_t at, uint64_t size, uint64_t count, const std::string& what) const
     {
-        if (size != 0 && count > (UINT64_MAX - at) / size) fail(what + " lies beyond any file");
+        if (size != 0 && count > (UINT64_MAX - at) / size) fail("cut short: " + what + " lies beyond any file");
         const uint64_t end = at + size * count;
         if (at > bytes_.size() || end > bytes_.size())
-            fail(what + " ends at byte " + std::to_string(end) + ", the file has " + std::to_string(bytes_.size()));
+            fail("cut short: " + what + " ends at byte " + std::to_string(end) + ", the file has " +
+                 std::to_string(bytes_.size()));
     }
 
     uint64_t u(uint64_t at, int width) const

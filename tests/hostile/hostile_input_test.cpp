@@ -181,7 +181,7 @@ TEST(HostileModule, ACutShortModuleIsRefusedBeforeTheLoaderMapsIt)
     std::ofstream(cut, std::ios::binary).write(bytes.data(), 8192);
     host::Panel panel;
     const std::string problem = problem_of([&] { panel.load(cut); });
-    EXPECT_EQ(problem.rfind(cut.string() + ": not a complete module: ", 0), 0u) << problem;
+    EXPECT_EQ(problem.rfind(cut.string() + ": cannot load module (cut short: ", 0), 0u) << problem;
     EXPECT_NE(problem.find("the file has 8192"), std::string::npos) << problem;
 
     std::ofstream(scratch.dir / "text.gau") << "gauge\n";
@@ -216,7 +216,7 @@ TEST(HostileModule, ADllIsLookedOverTheSameWay)
 
     std::ofstream(file, std::ios::binary).write(dll.data(), 1000);
     EXPECT_EQ(problem_of([&] { host::check_module_file(file); }),
-              file.string() + ": not a complete module: section 0 ends at byte 1024, the file has 1000");
+              file.string() + ": cannot load module (cut short: section 0 ends at byte 1024, the file has 1000)");
     std::ofstream(file, std::ios::binary).write(dll.data(), 100);
     EXPECT_NE(problem_of([&] { host::check_module_file(file); }).find("the section table ends at byte 128"),
               std::string::npos);

@@ -59,6 +59,8 @@ int run_command(const RunOptions& run)
         if (!run.duration.empty()) {
             seconds = host::parse_duration(run.duration);
             if (!seconds) throw std::runtime_error("--for " + run.duration + ": not a duration such as 30m or 1h15m");
+            if (const std::string problem = host::duration_problem(*seconds); !problem.empty())
+                throw std::runtime_error("--for " + run.duration + ": " + problem);
         } else if (run.script.empty()) {
             throw std::runtime_error("--for DURATION says how long to fly");
         }

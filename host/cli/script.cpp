@@ -1,10 +1,14 @@
 #include "script.h"
 
+#include "clock.h"
+#include "duration.h"
 #include "flight_file.h"
 #include "gauge_names.h"
+#include "input_file.h"
 #include "module_search.h"
 #include "panel.h"
 #include "panel_config.h"
+#include "simulation.h"
 #include "tokens.h"
 #include "trace.h"
 
@@ -122,6 +126,13 @@ public:
         return v;
     }
 
+    // A number that fits the host's int: an element, a hotspot, a point of a faceplate.
+    int64_t small(int64_t v, size_t i, const char* what) const
+    {
+        if (v < INT32_MIN || v > INT32_MAX) fail("'" + words_[i] + "' is out of range (" + what + ")");
+        return v;
+    }
+
     int32_t token(size_t i) const
     {
         const int64_t t = integer(i, "token");
@@ -141,7 +152,7 @@ public:
     {
         const char* what = hotspot ? "hotspot" : "element";
         int64_t n;
-        if (parse_integer(word(i, what), n)) return n;
+        if (parse_integer(word(i, what), n)) return small(n, i, what);
         const FaceplateNames* names = faceplate_names(gauge);
         if (!names) fail("'" + words_[i] + "': no " + what + " names are known for " + gauge + " (give its number)");
         if (auto number = number_of_name(hotspot ? names->hotspots : names->elements, words_[i])) return *number;
@@ -154,6 +165,9 @@ private:
     std::vector<std::string> words_;
 };
 
+// The most frames one tick or wait runs, and all the lines of a script together.
+constexpr int64_t LONGEST_RUN_FRAMES = static_cast<int64_t>(LONGEST_DURATION_S) * TICKS_PER_SECOND;
+
 // Simulated seconds as a number of frames: "2s", "0.5s" or "2 s".
 uint64_t frames_of_seconds(const Line& line)
 {
@@ -164,6 +178,8 @@ uint64_t frames_of_seconds(const Line& line)
     double seconds;
     if (!parse_number(text.substr(0, text.size() - 1), seconds) || seconds < 0)
         line.fail("'" + text + "' is not a number of seconds");
+    if (const std::string problem = duration_problem(seconds); !problem.empty())
+        line.fail("wait " + text + ": " + problem);
     double frames = seconds * TICKS_PER_SECOND;
     if (std::fabs(frames - std::round(frames)) > 1e-9)
         line.fail("'" + text + "' is not a whole number of ticks (18 a second)");
@@ -242,6 +258,11 @@ void parse_set(const Line& l, ScriptCommand& c)
     c.op = ScriptOp::Set;
     c.token = l.token(1);
     c.value = l.number(2, "value");
+    try {
+        Simulation::check_set(c.token, c.value);
+    } catch (const std::invalid_argument& e) {
+        l.fail(e.what());
+    }
 }
 
 // The raw value a held token reads: any 32-bit integer for an integer token (given signed or unsigned),
@@ -274,6 +295,9 @@ void parse_tick(const Line& l, ScriptCommand& c)
     c.op = ScriptOp::Tick;
     c.number = l.size() == 2 ? l.integer(1, "count") : 1;
     if (c.number < 0) l.fail("tick count must not be negative");
+    if (c.number > LONGEST_RUN_FRAMES)
+        l.fail("tick " + l[1] + ": more than " + std::to_string(LONGEST_RUN_FRAMES) + " frames (" +
+               format_duration(LONGEST_DURATION_S) + " of simulated time)");
 }
 
 void parse_wait(const Line& l, ScriptCommand& c)
@@ -290,8 +314,8 @@ void parse_click(const Line& l, ScriptCommand& c)
         c.number = l.numbered(3, c.gauge, true);
     } else if (l.size() == 5 && l[2] == "at") {
         c.op = ScriptOp::ClickAt;
-        c.number = l.integer(3, "x");
-        c.y = l.integer(4, "y");
+        c.number = l.small(l.integer(3, "x"), 3, "x");
+        c.y = l.small(l.integer(4, "y"), 4, "y");
     } else {
         l.fail("usage: click GAUGE hotspot N|NAME | click GAUGE at X Y");
     }
@@ -630,23 +654,35 @@ Script parse_script(const std::string& text, const fs::path& file)
     Script script;
     std::istringstream in(text);
     std::string row;
+    int64_t frames = 0;
     for (int number = 1; std::getline(in, row); ++number) {
+        const std::string where = file.string() + ":" + std::to_string(number) + ": ";
+        // A NUL byte would end a name where the line does not: "X\0Y.gau" would load X.
+        if (row.find('\0') != std::string::npos) throw ScriptError(where + "a NUL byte in the line");
         std::vector<std::string> words;
         if (!split(row, words))
-            throw ScriptError(file.string() + ":" + std::to_string(number) + ": unterminated quoted text");
+            throw ScriptError(where + "unterminated quoted text");
         if (words.empty()) continue;
         script.push_back(parse_line(Line(file, number, std::move(words)), number));
+        if (script.back().op == ScriptOp::Tick) {
+            frames += script.back().number;
+            if (frames > 2 * LONGEST_RUN_FRAMES)
+                throw ScriptError(where + "the script runs more than " + format_duration(2 * LONGEST_DURATION_S) +
+                                  " of simulated time in all");
+        }
     }
     return script;
 }
 
 Script read_script(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw ScriptError(file.string() + ": cannot read the script");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_script(text.str(), file);
+    std::string text;
+    try {
+        text = read_input_file(file, "script");
+    } catch (const InputFileError& e) {
+        throw ScriptError(e.what());
+    }
+    return parse_script(text, file);
 }
 
 int run_script(const Script& script, Panel& panel, const ScriptOptions& options)

@@ -2,18 +2,25 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace host::draw {
 
 Image::Image(int width, int height, Rgba fill) : width_(width), height_(height)
 {
     if (width < 0 || height < 0) throw std::invalid_argument("an image cannot have a negative size");
+    if (static_cast<int64_t>(width) * height > MAX_PICTURE_PIXELS)
+        throw std::length_error("a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                                " pixels is larger than the host draws (" + std::to_string(MAX_PICTURE_PIXELS >> 20) +
+                                " million pixels)");
     pixels_.assign(static_cast<size_t>(width) * height, fill);
 }
 
 Image scaled(const Image& image, int factor)
 {
     if (factor < 1) throw std::invalid_argument("the scale factor must be a whole number of at least 1");
+    if (static_cast<int64_t>(image.width()) * factor > INT32_MAX || static_cast<int64_t>(image.height()) * factor > INT32_MAX)
+        throw std::length_error("a picture scaled " + std::to_string(factor) + " times is larger than the host draws");
     Image out(image.width() * factor, image.height() * factor);
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x) out.at(x, y) = image.at(x / factor, y / factor);

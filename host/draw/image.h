@@ -20,6 +20,10 @@ constexpr Rgba from_colorref(uint32_t c)
                 static_cast<uint8_t>((c >> 16) & 0xFF), 255};
 }
 
+// The most pixels a picture may hold: 64 million, a panel of 8192 x 8192, drawn at 256 MB. A larger one
+// comes from a mistyped panel.cfg or scale, and would exhaust memory rather than draw anything.
+constexpr int64_t MAX_PICTURE_PIXELS = int64_t{1} << 26;
+
 class Image {
 public:
     Image() = default;

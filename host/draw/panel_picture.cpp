@@ -39,6 +39,11 @@ Image render_panel_window(const Panel& panel, int window, Fonts& fonts)
         if (!at || at->window != window) continue;
         Image picture = render_gauge(*gauge, fonts);
         const auto [w, h] = placed_size(*at, picture.width(), picture.height());
+        // Nothing of it would show, and a window of nothing is no picture.
+        if (at->x + w <= 0 || at->y + h <= 0)
+            throw std::runtime_error(gauge->name() + " lies wholly outside window " + windows[window].section + " (at " +
+                                     std::to_string(at->x) + "," + std::to_string(at->y) + ", " + std::to_string(w) +
+                                     " x " + std::to_string(h) + ")");
         placed.push_back(Placed{resized(picture, w, h), at->x, at->y});
         width = std::max(width, at->x + w);
         height = std::max(height, at->y + h);

@@ -73,6 +73,11 @@ Image read_png(const std::filesystem::path& file)
     if (!png_image_begin_read_from_file(&png, file.c_str()))
         throw std::runtime_error(file.string() + ": cannot read the picture (" + png.message + ")");
     png.format = PNG_FORMAT_RGBA;
+    if (static_cast<int64_t>(png.width) * png.height > MAX_PICTURE_PIXELS) {
+        png_image_free(&png);
+        throw std::runtime_error(file.string() + ": a picture of " + std::to_string(png.width) + " x " +
+                                 std::to_string(png.height) + " pixels is larger than the host reads");
+    }
     Image image(static_cast<int>(png.width), static_cast<int>(png.height));
     if (!png_image_finish_read(&png, nullptr, image.data(), 0, nullptr)) {
         std::string why = png.message;

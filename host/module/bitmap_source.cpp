@@ -1,9 +1,8 @@
 #include "bitmap_source.h"
 
+#include "input_file.h"
 #include "loaded_module.h"
 
-#include <fstream>
-#include <iterator>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -18,9 +17,11 @@ std::filesystem::path BitmapFolder::file(int32_t id) const
 
 std::optional<std::vector<uint8_t>> BitmapFolder::bitmap(int32_t id) const
 {
-    std::ifstream in(file(id), std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::filesystem::path path = file(id);
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return std::nullopt;
+    const std::string bytes = read_input_file(path, "bitmap", BITMAP_FILE_LIMIT);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 std::string BitmapFolder::where(int32_t id) const

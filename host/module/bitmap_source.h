@@ -23,7 +23,11 @@ public:
     virtual std::string where(int32_t id) const = 0;
 };
 
-// Bitmaps as files <id>.bmp (decimal id) in one folder.
+// The largest bitmap file read.
+constexpr std::size_t BITMAP_FILE_LIMIT = std::size_t{64} << 20;
+
+// Bitmaps as files <id>.bmp (decimal id) in one folder. A file that is a folder or too large to be a
+// bitmap throws InputFileError naming it.
 class BitmapFolder : public BitmapSource {
 public:
     explicit BitmapFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}

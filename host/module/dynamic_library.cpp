@@ -15,7 +15,8 @@ namespace host {
 
 DynamicLibrary::DynamicLibrary(const std::filesystem::path& path)
 {
-    handle_ = LoadLibraryW(path.wstring().c_str());
+    // A name without a folder would be looked for in the system folders first: the file meant is the given one.
+    handle_ = LoadLibraryW(std::filesystem::absolute(path).wstring().c_str());
     if (!handle_)
         throw std::runtime_error(path.string() + ": cannot load module (Windows error " +
                                  std::to_string(GetLastError()) + ")");
@@ -43,7 +44,9 @@ std::filesystem::path executable_dir()
 DynamicLibrary::DynamicLibrary(const std::filesystem::path& path)
 {
     // Each module gets its own symbol namespace: nothing of one gauge may bind to another's.
-    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // A name without a folder ("X.gau") would be looked for in the system's library folders: the file
+    // meant is the one in the current folder.
+    handle_ = dlopen(std::filesystem::absolute(path).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_) {
         const char* why = dlerror();
         throw std::runtime_error(path.string() + ": cannot load module (" + (why ? why : "unknown reason") + ")");

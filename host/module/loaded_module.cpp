@@ -1,5 +1,6 @@
 #include "loaded_module.h"
 
+#include "module_file.h"
 #include "sound_import.h"
 
 #include <cstdio>
@@ -21,6 +22,7 @@ std::string hex(uint32_t v)
 LoadedModule::LoadedModule(const std::filesystem::path& path, PANEL_SERVICES* services) : path_(path)
 {
     if (!std::filesystem::exists(path)) throw std::runtime_error(path.string() + ": no such module");
+    check_module_file(path);
     library_ = std::make_unique<DynamicLibrary>(path);
     const std::string file = path.filename().string();
 

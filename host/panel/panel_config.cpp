@@ -1,5 +1,6 @@
 #include "panel_config.h"
 
+#include "input_file.h"
 #include "module_search.h"
 #include "panel.h"
 
@@ -66,8 +67,29 @@ private:
         return std::stoi(t);
     }
 
+    // A place or a size in panel pixels: a window larger than MAX_PANEL_SIDE a side is no panel a screen shows,
+    // and beyond it sums of places and sizes would soon pass what the host's numbers hold.
+    int pixels(const std::string& text, const char* what, int low) const
+    {
+        const int v = integer(text, what);
+        if (v < low || v > MAX_PANEL_SIDE)
+            fail(std::string(what) + " " + std::to_string(v) + " lies outside " + std::to_string(low) + " to " +
+                 std::to_string(MAX_PANEL_SIDE));
+        return v;
+    }
+
+    // A module is named by its file name without .gau, and found in the module folders only: a path would
+    // load whatever code a panel.cfg points at.
+    void check_module_name(const std::string& name) const
+    {
+        if (name.find_first_of("/\\:") != std::string::npos || name == "." || name == "..")
+            fail("module '" + name + "' is a path: a gauge line names a module by its file name without .gau");
+    }
+
     void parse_line(std::string raw)
     {
+        // A NUL byte would end a module name where the line does not.
+        if (raw.find('\0') != std::string::npos) fail("a NUL byte in the line");
         if (size_t c = raw.find("//"); c != std::string::npos) raw.erase(c);
         const std::string text = trim(raw);
         if (text.empty() || text[0] == ';') return;
@@ -146,15 +168,24 @@ private:
         g.module = trim(fields[0].substr(0, bang));
         g.gauge = trim(fields[0].substr(bang + 1));
         if (g.module.empty() || g.gauge.empty()) fail("expected Module!Gauge, not '" + fields[0] + "'");
-        g.x = integer(fields[1], "x");
-        g.y = integer(fields[2], "y");
+        check_module_name(g.module);
+        g.x = pixels(fields[1], "x", -MAX_PANEL_SIDE);
+        g.y = pixels(fields[2], "y", -MAX_PANEL_SIDE);
         if (fields.size() > 3) {
             g.width = integer(fields[3], "width");
             if (g.width <= 0) fail("the width must be positive");
+            g.width = pixels(fields[3], "width", 1);
+            if (g.x + g.width <= 0)
+                fail("the gauge lies wholly left of its window (x " + std::to_string(g.x) + ", width " +
+                     std::to_string(g.width) + ")");
         }
         if (fields.size() > 4) {
             g.height = integer(fields[4], "height");
             if (*g.height <= 0) fail("the height must be positive");
+            g.height = pixels(fields[4], "height", 1);
+            if (g.y + *g.height <= 0)
+                fail("the gauge lies wholly above its window (y " + std::to_string(g.y) + ", height " +
+                     std::to_string(*g.height) + ")");
         }
         g.window = window_;
         g.line = line_;
@@ -179,11 +210,13 @@ PanelConfig parse_panel_config(const std::string& text, const fs::path& name)
 
 PanelConfig read_panel_config(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw PanelConfigError(file.string() + ": cannot read the panel configuration");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_panel_config(text.str(), file);
+    std::string text;
+    try {
+        text = read_input_file(file, "panel configuration");
+    } catch (const InputFileError& e) {
+        throw PanelConfigError(e.what());
+    }
+    return parse_panel_config(text, file);
 }
 
 void load_panel(Panel& panel, const PanelConfig& config, const std::vector<fs::path>& module_dirs)

@@ -13,6 +13,9 @@ namespace host {
 
 class Panel;
 
+// The largest place or size, in panel pixels, a gauge line may give.
+constexpr int MAX_PANEL_SIDE = 16384;
+
 // A panel.cfg that cannot be used: the message names the file, the line and the reason.
 class PanelConfigError : public std::runtime_error {
 public:

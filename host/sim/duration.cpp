@@ -38,7 +38,16 @@ std::optional<double> parse_duration(const std::string& text)
         total += value * scale;
         ++i;
     }
+    // "1e308h": every figure a number, the whole no longer one.
+    if (!std::isfinite(total)) return std::nullopt;
     return total;
+}
+
+std::string duration_problem(double seconds)
+{
+    if (std::isnan(seconds) || seconds < 0) return "not a duration";
+    if (seconds > LONGEST_DURATION_S) return "longer than " + format_duration(LONGEST_DURATION_S);
+    return "";
 }
 
 std::string format_duration(double seconds)

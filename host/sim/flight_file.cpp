@@ -1,8 +1,9 @@
 #include "flight_file.h"
 
 #include "duration.h"
-#include "radio_range.h"
+#include "input_file.h"
 #include "navaid_file.h"
+#include "radio_range.h"
 #include "tokens.h"
 
 #include <toml++/toml.h>
@@ -377,7 +378,10 @@ double duration_of(TableReader& r, const toml::node& node, const std::string& ke
     std::optional<double> seconds;
     if (node.is_string()) seconds = parse_duration(*node.value<std::string>());
     else if (node.is_number()) seconds = *node.value<double>();
-    if (!seconds || *seconds < 0) r.fail(&node, key, "must be a duration such as \"12m30s\"");
+    // nan, inf and "1e308h" are no time at all.
+    if (!seconds || std::isnan(*seconds) || *seconds < 0 || std::isinf(*seconds))
+        r.fail(&node, key, "must be a duration such as \"12m30s\"");
+    if (const std::string problem = duration_problem(*seconds); !problem.empty()) r.fail(&node, key, "is " + problem);
     return *seconds;
 }
 
@@ -503,11 +507,13 @@ Flight parse_flight(const std::string& text, const fs::path& name, const NavaidF
 
 Flight read_flight(const fs::path& file, const NavaidFile* navaids)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw FlightFileError(file.string() + ": cannot read the flight file");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_flight(text.str(), file, navaids);
+    std::string text;
+    try {
+        text = read_input_file(file, "flight file");
+    } catch (const InputFileError& e) {
+        throw FlightFileError(e.what());
+    }
+    return parse_flight(text, file, navaids);
 }
 
 } // namespace host

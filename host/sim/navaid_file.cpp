@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <sstream>
 
@@ -52,18 +53,31 @@ VorClass class_of_range(double range_nm)
     return range_nm <= 25.0 ? VorClass::Terminal : range_nm <= 40.0 ? VorClass::Low : VorClass::High;
 }
 
+// The whole world's navaids, approach rows included, are a few MiB of text: anything far beyond is not a
+// navaid file, and a device without end (/dev/zero) must not be read for ever.
+constexpr std::size_t NAVAID_FILE_LIMIT = 64u << 20;
+
 std::string read_all(const fs::path& file)
 {
+    // A missing file and a folder are named as every other input file of the host names them.
+    std::error_code ec;
+    const fs::file_type type = fs::status(file, ec).type();
+    if (type == fs::file_type::not_found) throw NavaidFileError(file.string() + ": no such navaid file");
+    if (type == fs::file_type::directory) throw NavaidFileError(file.string() + ": is a folder, not a navaid file");
     // zlib reads a plain file as it is and a gzip file uncompressed.
     gzFile in = gzopen(file.string().c_str(), "rb");
     if (!in) throw NavaidFileError(file.string() + ": cannot read the navaid file");
     std::string text;
     char buffer[1 << 16];
     int got = 0;
-    while ((got = gzread(in, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(got));
+    while (text.size() <= NAVAID_FILE_LIMIT && (got = gzread(in, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(got));
     const bool failed = got < 0;
     gzclose(in);
     if (failed) throw NavaidFileError(file.string() + ": not a readable gzip file");
+    if (text.size() > NAVAID_FILE_LIMIT)
+        throw NavaidFileError(file.string() + ": larger than " + std::to_string(NAVAID_FILE_LIMIT >> 20) +
+                              " MiB: not a navaid file");
     return text;
 }
 

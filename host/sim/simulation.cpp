@@ -62,33 +62,74 @@ int whole(int32_t token, double value)
 
 } // namespace
 
-void Simulation::set(int32_t token, double value)
+// The simulation time a script may set: some thirty years either way, far inside what the clocks count
+// exactly.
+constexpr double LONGEST_SIMULATION_TIME_S = 1e9;
+
+void Simulation::check_set(int32_t token, double value)
 {
     if (!std::isfinite(value)) throw std::invalid_argument("token " + std::to_string(token) + " holds a finite number");
+    switch (token) {
+    case token::UTC_HOUR:
+    case token::UTC_MINUTE:
+    case token::NAV1_COURSE:
+    case token::NAV2_COURSE: whole(token, value); return;
+    case token::SIMULATION_TIME:
+        if (std::fabs(value) > LONGEST_SIMULATION_TIME_S)
+            throw std::invalid_argument("token 604 is the simulation time in seconds, -1e9 to 1e9");
+        return;
+    case token::ALTIMETER_SETTING:
+        if (value <= 0) throw std::invalid_argument("the altimeter setting is a pressure in hPa");
+        return;
+    case token::MARKER:
+        // The marker receiver knows three beacons; anything else is a raw value for `hold`.
+        if (value != 0 && value != 1 && value != 2 && value != 3)
+            throw std::invalid_argument("token 354 is the marker beacon received: 0 none, 1 outer, 2 middle, 3 inner");
+        return;
+    default: break;
+    }
+    if (!token::is_integer(token)) return;
+    if (value != std::floor(value) || value < -2147483648.0 || value > 4294967295.0)
+        throw std::invalid_argument("token " + std::to_string(token) + " holds an integer");
+    const int32_t v = static_cast<int32_t>(static_cast<int64_t>(value));
+    const Band* band = nullptr;
+    switch (token) {
+    case token::COM1_ACTIVE:
+    case token::COM1_STANDBY:
+    case token::COM2_ACTIVE:
+    case token::COM2_STANDBY: band = &COM_BAND; break;
+    case token::NAV1_ACTIVE:
+    case token::NAV1_STANDBY:
+    case token::NAV2_ACTIVE:
+    case token::NAV2_STANDBY: band = &NAV_BAND; break;
+    case token::SQUAWK:
+        if (!is_squawk(v)) refuse("0x%04X is not a squawk code (four digits 0 to 7)", static_cast<unsigned>(v));
+        return;
+    default: return;
+    }
+    if (!channel_of_bcd(v, *band))
+        refuse(band == &COM_BAND ? "0x%04X is not a COM channel (118.00 to 136.97)"
+                                 : "0x%04X is not a NAV channel (108.00 to 117.95)",
+               static_cast<unsigned>(v));
+}
+
+void Simulation::set(int32_t token, double value)
+{
+    check_set(token, value);
     switch (token) {
     case token::UTC_HOUR: clock_.set_utc_hour(whole(token, value)); publish_clock(); return;
     case token::UTC_MINUTE: clock_.set_utc_minute(whole(token, value)); publish_clock(); return;
     case token::SIMULATION_TIME: clock_.set_simulation_seconds(value); publish_clock(); return;
     case token::NAV1_COURSE: nav1_.course_deg = 0; nav1_.course_step(whole(token, value)); publish_radios(); return;
     case token::NAV2_COURSE: nav2_.course_deg = 0; nav2_.course_step(whole(token, value)); publish_radios(); return;
-    case token::ALTIMETER_SETTING:
-        if (value <= 0) throw std::invalid_argument("the altimeter setting is a pressure in hPa");
-        set_altimeter(value);
-        return;
+    case token::ALTIMETER_SETTING: set_altimeter(value); return;
     case token::COM_RECEIVE_BOTH: com_monitor_ = value != 0; numbers_[token] = com_monitor_ ? 1.0 : 0.0; return;
-    case token::MARKER:
-        // The marker receiver knows three beacons; anything else is a raw value for `hold`.
-        if (value != 0 && value != 1 && value != 2 && value != 3)
-            throw std::invalid_argument("token 354 is the marker beacon received: 0 none, 1 outer, 2 middle, 3 inner");
-        break;
     default: break;
     }
     if (!token::is_integer(token)) {
         numbers_[token] = value;
         return;
     }
-    if (value != std::floor(value) || value < -2147483648.0 || value > 4294967295.0)
-        throw std::invalid_argument("token " + std::to_string(token) + " holds an integer");
     const int32_t v = static_cast<int32_t>(static_cast<int64_t>(value));
     ChannelPair* radio = nullptr;
     bool standby = false;
@@ -101,18 +142,9 @@ void Simulation::set(int32_t token, double value)
     case token::NAV1_STANDBY: radio = &nav1_; standby = true; break;
     case token::NAV2_ACTIVE: radio = &nav2_; break;
     case token::NAV2_STANDBY: radio = &nav2_; standby = true; break;
-    case token::SQUAWK:
-        if (!is_squawk(v)) refuse("0x%04X is not a squawk code (four digits 0 to 7)", static_cast<unsigned>(v));
-        integers_[token] = v;
-        return;
     default: integers_[token] = v; return;
     }
-    auto channel = channel_of_bcd(v, radio->band);
-    if (!channel)
-        refuse(radio->band.lowest == COM_LOWEST_KHZ ? "0x%04X is not a COM channel (118.00 to 136.97)"
-                                                    : "0x%04X is not a NAV channel (108.00 to 117.95)",
-               static_cast<unsigned>(v));
-    (standby ? radio->standby : radio->active) = *channel;
+    (standby ? radio->standby : radio->active) = *channel_of_bcd(v, radio->band);
     publish_radios();
 }
 

@@ -44,6 +44,9 @@ public:
     // Throws std::invalid_argument when the value cannot be held. While a flight is loaded, the tokens the
     // aircraft gives are derived anew on every tick.
     void set(int32_t token, double value);
+    // The checks of `set` that need no state: a script calls it as it is read, so that a value that can
+    // never be set stops the script before its first line runs. Throws std::invalid_argument.
+    static void check_set(int32_t token, double value);
 
     // Holds a token at a raw value until it is released: the gauges read exactly this value, whatever the
     // flight derives and whatever model the token has (a BCD digit above 9, a NaN). What the simulation

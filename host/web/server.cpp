@@ -23,7 +23,9 @@ void send_json(httplib::Response& res, const json& body, int status = 200)
 {
     res.status = status;
     res.set_header("Cache-Control", "no-store");
-    res.set_content(body.dump(), "application/json");
+    // A message may quote a request's bytes, which need not be UTF-8: they are replaced, never a reason for
+    // the answer itself to fail.
+    res.set_content(body.dump(-1, ' ', false, json::error_handler_t::replace), "application/json");
 }
 
 void send_error(httplib::Response& res, int status, const std::string& message)

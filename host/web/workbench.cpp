@@ -1,5 +1,6 @@
 #include "workbench.h"
 
+#include "audio_model.h"
 #include "bitmap_source.h"
 #include "flight_file.h"
 #include "geo.h"
@@ -223,7 +224,7 @@ void Workbench::log_locked()
     auto vars = panel_.named_vars().published();
     if (vars != vars_seen_) {
         for (const auto& [name, value] : vars) {
-            auto old = std::find_if(vars_seen_.begin(), vars_seen_.end(), [&](auto& v) { return v.first == name; });
+            auto old = std::find_if(vars_seen_.begin(), vars_seen_.end(), [&name = name](auto& v) { return v.first == name; });
             if (old == vars_seen_.end() || old->second != value) add("var", "", name, value);
         }
         vars_seen_ = std::move(vars);
@@ -359,7 +360,8 @@ json Workbench::state(uint64_t sounds_after, uint64_t log_after)
     } else {
         s["aircraft"] = nullptr;
     }
-    s["marker"] = static_cast<int>(sim.number(token::MARKER));
+    // A held marker value may be anything, NaN and 1e300 included: only the three beacons are named.
+    s["marker"] = audio_selections(sim).marker_beacon;
     s["marker_audio"] = sim.number(token::MARKER_AUDIO) != 0.0;
 
     json gauges = json::object();

@@ -87,7 +87,25 @@ TEST(NavaidFile, ReadsGzipAsPlain)
     std::filesystem::remove(packed);
     ASSERT_TRUE(file.find("OSI", NavaidKind::Vor, BAY));
     EXPECT_EQ(file.find("OSI", NavaidKind::Vor, BAY)->elevation_ft, 2270);
-    EXPECT_THROW(NavaidFile::read(FIXTURES / "missing.dat"), NavaidFileError);
+}
+
+// A wrong path ends in a message that names it, never in an endless read.
+TEST(NavaidFile, WrongPathsAreNamed)
+{
+    struct Case { std::filesystem::path file; std::string expected; };
+    const Case cases[] = {
+        {FIXTURES / "missing.dat", "missing.dat: no such navaid file"},
+        {FIXTURES, ": is a folder, not a navaid file"},
+        {"/dev/zero", "/dev/zero: larger than 64 MiB: not a navaid file"},
+    };
+    for (const Case& c : cases) {
+        try {
+            NavaidFile::read(c.file);
+            ADD_FAILURE() << c.file << " was read";
+        } catch (const NavaidFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(NavaidFile, BadLinesNameTheFileAndTheLine)

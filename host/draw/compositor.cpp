@@ -160,7 +160,10 @@ void Compositor::observe(const ElementView& e, int width, int height, Shown& s)
 void Compositor::repaint(const std::vector<ElementView>& elements, const Box& box)
 {
     const size_t row_bytes = static_cast<size_t>(box.right - box.left) * sizeof(Rgba);
-    for (int y = box.top; y < box.bottom; ++y) std::memset(&scratch_.at(box.left, y), 0, row_bytes);
+    for (int y = box.top; y < box.bottom; ++y) {
+        Rgba* row = &scratch_.at(box.left, y);
+        std::fill(row, row + (box.right - box.left), Rgba{});
+    }
     for (size_t i = 0; i < elements.size(); ++i)
         if (!common(now_[i].box, box).empty()) draw_element(elements[i], now_[i], box);
     for (int y = box.top; y < box.bottom; ++y) std::memcpy(&frame_.at(box.left, y), &scratch_.at(box.left, y), row_bytes);

@@ -27,22 +27,25 @@ double six_digits(double v)
 }
 
 // The gauges' texts are Windows-1252 (the navigators print 0xB0 behind bearings); JSON carries UTF-8.
+// One character of the Windows-1252 set in UTF-8: all of them lie below U+10000.
+void append_utf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 std::string utf8_text(const std::string& text)
 {
     std::string out;
-    for (unsigned char byte : text) {
-        const char32_t c = draw::windows_1252_to_unicode(byte);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (unsigned char byte : text) append_utf8(out, draw::windows_1252_to_unicode(byte));
     return out;
 }
 
@@ -57,15 +60,7 @@ void append_windows_1252_string(std::string& out, const std::string& text)
             json_text::append_escaped(out, std::string_view(&c, 1));
             continue;
         }
-        const char32_t c = draw::windows_1252_to_unicode(byte);
-        if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        append_utf8(out, draw::windows_1252_to_unicode(byte));
     }
     out += '"';
 }

@@ -1,5 +1,11 @@
-# Runs `COMMAND run SCRIPT` and checks its exit status and that its output matches PATTERN (plain text).
-execute_process(COMMAND ${COMMAND} run ${SCRIPT} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+# Runs `COMMAND run SCRIPT`, or COMMAND with ARGS ('|'-separated), and checks its exit status and that its
+# output says PATTERN (plain text).
+if(DEFINED ARGS)
+    string(REPLACE "|" ";" args "${ARGS}")
+else()
+    set(args run ${SCRIPT})
+endif()
+execute_process(COMMAND ${COMMAND} ${args} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(FIND "${out}${err}" "${PATTERN}" at)
 if(NOT code EQUAL EXIT)
     message(FATAL_ERROR "exit status ${code}, expected ${EXIT}\n${out}${err}")

@@ -2,8 +2,10 @@
 // pieces of literal text ("Dis %3.1fnm", "%02.0f:", a label's "%200.0f"), printed every frame; printf
 // spends most of a gauge's frame on it. This writes exactly what snprintf writes for such a format: the
 // number correctly rounded (exact halves to even, as the C runtimes print), its sign (negative zero
-// included), zero or blank padding to the width. Any other format, a precision above 3, and numbers of
-// 1e15 and more (NaN and infinities too) are left to snprintf.
+// included), zero or blank padding to the width. A NaN or an infinity is written as the GNU C library
+// writes it ("nan", "-nan", "inf", "-inf", blank-padded): the C runtimes disagree there ("-nan" here is
+// "nan" in Windows' msvcrt), and a pilot must see the same on every host. Any other format, a precision
+// above 3, and finite numbers of 1e15 and more are left to snprintf.
 #pragma once
 
 #include <cmath>
@@ -91,9 +93,17 @@ constexpr int FIXED_TEXT_MAX_WIDTH = 400;
 // sets `length` to what snprintf returns. False, with nothing written, for a number left to snprintf.
 [[maybe_unused]] bool fixed_text(char* out, size_t capacity, const FixedFormat& f, double value, int& length)
 {
-    if (!(std::fabs(value) < 1e15)) return false;
+    const bool finite = std::isfinite(value);
+    if (finite && !(std::fabs(value) < 1e15)) return false;
     char number[32];
-    const int digits = fixed_digits(value, f.precision, number);
+    int digits = 0;
+    if (finite) {
+        digits = fixed_digits(value, f.precision, number);
+    } else {
+        if (std::signbit(value)) number[digits++] = '-';
+        std::memcpy(number + digits, std::isnan(value) ? "nan" : "inf", 3);
+        digits += 3;
+    }
     const int pad = f.width > digits ? f.width - digits : 0;
     const size_t total = f.prefix_length + static_cast<size_t>(pad + digits) + f.suffix_length;
     length = static_cast<int>(total);
@@ -113,7 +123,7 @@ constexpr int FIXED_TEXT_MAX_WIDTH = 400;
     };
     put(f.prefix, f.prefix_length);
     const bool sign = number[0] == '-';
-    if (f.zero_pad) {
+    if (f.zero_pad && finite) {
         put(number, sign ? 1 : 0);
         fill('0', static_cast<size_t>(pad));
         put(number + (sign ? 1 : 0), static_cast<size_t>(digits - (sign ? 1 : 0)));

@@ -1,6 +1,6 @@
 // The displays' numbers written without printf are, byte for byte, what snprintf writes: every kind of
 // format the instruments use, numbers of every size with exact halves and the edges of rounding, negative
-// zero, and buffers too short for the text. What it leaves to snprintf is left.
+// zero, NaN and infinities, and buffers too short for the text. What it leaves to snprintf is left.
 #include "fixed_text.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,8 @@ TEST(FixedText, WritesWhatSnprintfWrites)
     std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -0.5, -2.5, 0.125, 0.375, 0.0625, 1.005, 2.675, 118.025,
                                   121.5, 359.5, 359.49999999999994, 999.995, 9.995, 0.05, 0.15, 0.25, 0.35, -0.004,
                                   -0.0049999, 1e-300, DBL_MIN, DBL_TRUE_MIN, 4503599627370495.5 / 8, 999999999999999.9,
-                                  123456789012.345, 65535.99951171875};
+                                  123456789012.345, 65535.99951171875, std::nan(""), -std::nan(""),
+                                  double(INFINITY), -double(INFINITY)};
     std::mt19937_64 pick(3);
     for (int i = 0; i < 20000; ++i) {
         const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-6, 14.9)(pick));
@@ -69,6 +70,6 @@ TEST(FixedText, LeavesEverythingElseToSnprintf)
     ASSERT_TRUE(parse_fixed_format("%5.2f", f));
     int length = 0;
     char out[16];
-    for (double v : {std::nan(""), double(INFINITY), -double(INFINITY), 1e15, -2e300})
+    for (double v : {1e15, -2e300})
         EXPECT_FALSE(fixed_text(out, sizeof out, f, v, length)) << v;
 }

@@ -16,3 +16,14 @@ namespace {
 }
 
 } // namespace
+
+namespace {
+
+// 1 - v for a key that flips a value read from the simulation, as a 32-bit register computes it: a hostile
+// value (the lowest integer) wraps around instead of overflowing.
+[[maybe_unused]] constexpr int32_t one_minus(int32_t v)
+{
+    return static_cast<int32_t>(1u - static_cast<uint32_t>(v));
+}
+
+} // namespace

@@ -14,7 +14,7 @@ template <int32_t& mirror, uint32_t toggle_event>
 int32_t GAUGE_CALL receiver_key(PIXPOINT*, uint32_t)
 {
     play_sound(SOFT_CLICK_SOUND);
-    mirror = 1 - mirror;
+    mirror = one_minus(mirror);
     if (powered == 1) trigger_key_event(toggle_event, 0);
     return 0;
 }
@@ -38,7 +38,7 @@ void toggle_selected_dme()
 int32_t GAUGE_CALL dme_key(PIXPOINT*, uint32_t)
 {
     play_sound(SOFT_CLICK_SOUND);
-    dme_audio = 1 - dme_audio;
+    dme_audio = one_minus(dme_audio);
     if (powered == 1) toggle_selected_dme();
     return 0;
 }

@@ -69,7 +69,7 @@ void compute_power()
     if (failure && power_switch == 1) {
         gps_knobs = 0;
         screen_stage = 1;
-        test_target = truncate_to_int(sim(token::TICKS)) + TITLE_TICKS;
+        test_target = truncate_to_int(sim(token::TICKS) + TITLE_TICKS);
     }
 }
 

@@ -323,7 +323,7 @@ FLOAT64 GAUGE_CALL hold_buffer_cb(ELEMENT_STRING* e)
 FLOAT64 GAUGE_CALL latitude_degrees_cb(ELEMENT_STRING* e)
 {
     lat_deg = truncate_to_int(latitude_degrees());
-    const double shown = std::abs(lat_deg);
+    const double shown = std::fabs(static_cast<double>(lat_deg));
     write_text(e, "%02.0f\xB0", shown);
     return show(e, position_page(), shown);
 }
@@ -344,7 +344,7 @@ FLOAT64 GAUGE_CALL latitude_south_cb(ELEMENT_STRING* e)
 FLOAT64 GAUGE_CALL longitude_degrees_cb(ELEMENT_STRING* e)
 {
     lon_deg = truncate_to_int(longitude_degrees());
-    const double shown = std::abs(lon_deg);
+    const double shown = std::fabs(static_cast<double>(lon_deg));
     write_text(e, "%03.0f\xB0", shown);
     return show(e, position_page(), shown);
 }

@@ -218,44 +218,25 @@ void Server::routes()
                                                     body.number("y"));
         send_json(res, json{{"gauge", r.gauge}, {"hotspot", r.hotspot}, {"x", r.x}, {"y", r.y}, {"frame", r.frame}});
     }));
-    s.Post("/api/pause", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.pause(Body(req.body).boolean("paused"));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/speed", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.set_speed(static_cast<int>(Body(req.body).integer("speed")));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/power", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.set_power(Body(req.body).boolean("on"));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/power-failure", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.fail_power(Body(req.body).number("seconds"));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/restart", guarded([&wb](const httplib::Request& req, auto& res) {
-        Body(req.body);
-        wb.restart();
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/flight", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.choose_flight(Body(req.body).text("name"));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/jump", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.jump(Body(req.body).number("nm"));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/tokens", guarded([&wb](const httplib::Request& req, auto& res) {
-        const Body body(req.body);
+    // A command answers {"ok": true} once done; a body it cannot take answers 400 before anything changes.
+    const auto command = [&s](const char* path, auto action) {
+        s.Post(path, guarded([action](const httplib::Request& req, auto& res) {
+            action(Body(req.body));
+            send_json(res, json{{"ok", true}});
+        }));
+    };
+    command("/api/pause", [&wb](const Body& body) { wb.pause(body.boolean("paused")); });
+    command("/api/speed", [&wb](const Body& body) { wb.set_speed(static_cast<int>(body.integer("speed"))); });
+    command("/api/power", [&wb](const Body& body) { wb.set_power(body.boolean("on")); });
+    command("/api/power-failure", [&wb](const Body& body) { wb.fail_power(body.number("seconds")); });
+    command("/api/restart", [&wb](const Body&) { wb.restart(); });
+    command("/api/flight", [&wb](const Body& body) { wb.choose_flight(body.text("name")); });
+    command("/api/jump", [&wb](const Body& body) { wb.jump(body.number("nm")); });
+    command("/api/tokens", [&wb](const Body& body) {
         wb.edit_token(static_cast<int32_t>(body.integer("token")), body.number("value"));
-        send_json(res, json{{"ok", true}});
-    }));
-    s.Post("/api/tokens/release", guarded([&wb](const httplib::Request& req, auto& res) {
-        wb.release_token(static_cast<int32_t>(Body(req.body).integer("token")));
-        send_json(res, json{{"ok", true}});
-    }));
+    });
+    command("/api/tokens/release",
+            [&wb](const Body& body) { wb.release_token(static_cast<int32_t>(body.integer("token"))); });
     s.Post(R"(/api/.*)", [](const httplib::Request& req, httplib::Response& res) {
         send_error(res, 404, "no such request: POST " + req.path);
     });

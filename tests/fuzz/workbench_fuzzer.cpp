@@ -3,6 +3,7 @@
 // whatever the request changed, and the state a browser reads is built from it.
 #include "server.h"
 #include "workbench.h"
+#include "../web/two_radios_setup.h"
 
 #include <httplib.h>
 
@@ -15,10 +16,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 struct Bench {
-    host::web::Workbench workbench{setup()};
+    host::web::Workbench workbench{two_radios_setup()};
     host::web::Server server{workbench};
     int port = server.bind(0);
     std::thread serving{[this] { server.run(); }};
@@ -29,16 +28,6 @@ struct Bench {
         // One connection for every request, each sent at once.
         client.set_keep_alive(true);
         client.set_tcp_nodelay(true);
-    }
-
-    static host::web::WorkbenchSetup setup()
-    {
-        host::web::WorkbenchSetup s;
-        const fs::path repo(SOURCE_DIR);
-        s.setup = host::read_setup({}, repo / "tests/web/two_radios.cfg", repo / "flights/default.toml");
-        s.flights_dir = repo / "flights";
-        s.module_dirs = {GAUGE_DIR};
-        return s;
     }
 };
 

@@ -2,6 +2,7 @@
 // may send, right and wrong. The simulation does not run by itself here: each test advances it by whole frames.
 #include "server.h"
 #include "tokens.h"
+#include "two_radios_setup.h"
 #include "workbench.h"
 
 #include <gtest/gtest.h>
@@ -12,25 +13,14 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using nlohmann::json;
 
 constexpr const char* COM1 = "COM1_Corvane_QT3";
 constexpr const char* COM2 = "COM2_Corvane_QT3";
 
-host::web::WorkbenchSetup default_setup()
-{
-    host::web::WorkbenchSetup setup;
-    const fs::path repo(SOURCE_DIR);
-    setup.setup = host::read_setup({}, repo / "tests/web/two_radios.cfg", repo / "flights/default.toml");
-    setup.flights_dir = repo / "flights";
-    setup.module_dirs = {GAUGE_DIR};
-    return setup;
-}
-
 class ServerTest : public ::testing::Test {
 protected:
-    host::web::Workbench workbench{default_setup()};
+    host::web::Workbench workbench{two_radios_setup()};
     host::web::Server server{workbench};
     int port = server.bind(0);
     std::thread serving{[this] { server.run(); }};
